@@ -1,0 +1,54 @@
+#include "app/startup.h"
+
+#include "app/forms.h"
+#include "app/options.h"
+#include "app/resetup_form.h"
+#include "app/state.h"
+#include "media/data_files.h"
+#include "media/pictures.h"
+#include "platform/message_box.h"
+#include "platform/program_folder.h"
+#include "platform/settings_store.h"
+
+#include <QFileInfo>
+
+const QString kIntegrityTitle = QStringLiteral("Vantrax 自己保護機能");
+const QString kIntegrityText = QStringLiteral(
+    "必要なファイル、情報が足りないかデータが異常です。\r\n"
+    "Vantraxを指示に従って初期化してください。\r\n"
+    "次回起動時に問題がなければ、再インストールの必要はありません。\r\n"
+    "しかし再び、このメッセージが表示される場合はファイルが誤って消去された可能性があります。\r\n"
+    "[OK]を押すと初期化を実行します。詳しくはﾍﾙﾌﾟをご覧ください。");
+
+bool IntegrityCheck() {
+    for (const QString& name : AllDataFileNames())
+        if (!QFileInfo(name).isFile()) return false;
+    MesSheetPicture = LoadPicture(DataFileName("Data", 5));
+    if (MesSheetPicture.isNull()) return false;
+    HandCursor = LoadPicture(DataFileName("Data", 11));
+    if (HandCursor.isNull()) return false;
+    Data1Picture = LoadPicture(DataFileName("Data", 1));
+    return !Data1Picture.isNull();
+}
+
+namespace {
+bool startupChecks() {
+    // A store that cannot be parsed at all counts like an option that cannot be converted.
+    if (host::settings().damaged()) return false;
+    if (!ReadOptions()) return false;
+    if (!host::ChDirProgram()) return false;
+    return IntegrityCheck();
+}
+}  // namespace
+
+bool Main(const StartupWindows& windows) {
+    if (!startupChecks()) {
+        host::ShowMessageBox(kIntegrityText, kIntegrityTitle, host::MsgIcon::Critical);
+        Forms::Get<ResetupForm>().ShowModal();
+        return false;
+    }
+    if (windows.showMainWindow) windows.showMainWindow();
+    if (windows.showBackdrop) windows.showBackdrop();
+    if (windows.showOpening) windows.showOpening();
+    return true;
+}

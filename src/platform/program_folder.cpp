@@ -1,0 +1,35 @@
+#include "platform/program_folder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace host {
+
+namespace {
+QString& folder() {
+    static QString f;
+    return f;
+}
+
+QString findProgramFolder() {
+    QString here = QCoreApplication::applicationDirPath();
+    if (QFileInfo::exists(here + QStringLiteral("/Vantra.hlp"))) return here;
+#ifdef VANTRAX_INSTALLED_DATA_DIR
+    QString installed = QStringLiteral(VANTRAX_INSTALLED_DATA_DIR);
+    if (QFileInfo::exists(installed + QStringLiteral("/Vantra.hlp"))) return installed;
+#endif
+    return here;
+}
+}  // namespace
+
+QString ProgramFolder() {
+    if (folder().isEmpty()) folder() = findProgramFolder();
+    return folder();
+}
+
+void setProgramFolder(const QString& path) { folder() = path; }
+
+bool ChDirProgram() { return QDir::setCurrent(ProgramFolder()); }
+
+}  // namespace host

@@ -1,0 +1,73 @@
+#include "platform/real_time.h"
+
+#include "platform/timer.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QWidget>
+#include <algorithm>
+
+namespace host {
+
+namespace {
+// Offset the clock so that it does not start at zero: code that reads it must
+// not rely on small values, just as with the host's clock after a long uptime.
+constexpr uint64_t kClockBase = 1'000'000;
+}  // namespace
+
+RealScheduler::RealScheduler() : start_(std::chrono::steady_clock::now()) {
+    wake_.setSingleShot(true);
+    wake_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&wake_, &QTimer::timeout, this, [this] { wake(); });
+}
+
+uint64_t RealScheduler::now() const {
+    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_);
+    return kClockBase + static_cast<uint64_t>(ms.count());
+}
+
+void RealScheduler::wake() {
+    planning_ = true;
+    queue_.fireDue(now());
+    planning_ = false;
+    timersChanged();
+}
+
+void RealScheduler::timersChanged() {
+    if (planning_) return;
+    Timer* next = queue_.nextDue();
+    if (!next) {
+        wake_.stop();
+        return;
+    }
+    uint64_t t = now();
+    int delay = next->deadline() > t ? static_cast<int>(std::min<uint64_t>(next->deadline() - t, 1u << 30)) : 0;
+    wake_.start(delay);
+}
+
+void RealScheduler::doEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    wake();
+}
+
+void RealScheduler::sleepUntil(uint64_t target) {
+    doEvents();
+    while (now() <= target) {
+        // Sleep in the event loop until something happens or the wait is over.
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        deadline.setTimerType(Qt::PreciseTimer);
+        deadline.start(static_cast<int>(std::min<uint64_t>(target + 1 - now(), 1u << 30)));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        wake();
+    }
+}
+
+void RealScheduler::waitUntil(const std::function<bool()>& done) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    while (!done()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+}  // namespace host

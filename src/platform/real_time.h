@@ -1,0 +1,29 @@
+#pragma once
+#include "platform/scheduler.h"
+
+#include <QObject>
+#include <QTimer>
+#include <chrono>
+
+namespace host {
+
+// Time on Qt's event loop: one precise single-shot QTimer is kept armed for the
+// earliest due game timer, so an idle game does not wake up at all.
+class RealScheduler : public QObject, public Scheduler {
+    Q_OBJECT
+public:
+    RealScheduler();
+    uint64_t now() const override;
+    void doEvents() override;
+    void sleepUntil(uint64_t target) override;
+    void waitUntil(const std::function<bool()>& done) override;
+    void timersChanged() override;
+
+private:
+    void wake();
+    QTimer wake_;
+    std::chrono::steady_clock::time_point start_;
+    bool planning_ = false;
+};
+
+}  // namespace host

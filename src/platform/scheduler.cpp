@@ -1,0 +1,40 @@
+#include "platform/scheduler.h"
+
+#include "platform/real_time.h"
+
+#include <QWidget>
+
+namespace host {
+
+namespace {
+Scheduler* g_installed = nullptr;
+
+Scheduler& realScheduler() {
+    static RealScheduler* s = new RealScheduler;  // lives as long as the process
+    return *s;
+}
+}  // namespace
+
+Scheduler& sched() { return g_installed ? *g_installed : realScheduler(); }
+
+Scheduler* installScheduler(Scheduler* s) {
+    Scheduler* old = g_installed;
+    g_installed = s;
+    return old;
+}
+
+uint32_t Clock() { return static_cast<uint32_t>(sched().now()); }
+
+void DoEvents() { sched().doEvents(); }
+
+void RunModal(QWidget* w) {
+    if (!w) return;
+    QPointer<QWidget> p(w);
+    w->setWindowModality(Qt::ApplicationModal);
+    w->show();
+    w->raise();
+    w->activateWindow();
+    sched().waitUntil([p] { return !p || !p->isVisible(); });
+}
+
+}  // namespace host

@@ -1,0 +1,91 @@
+#include "platform/virtual_time.h"
+
+#include "platform/timer.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace host {
+
+VirtualScheduler::VirtualScheduler(uint64_t start) : start_(start), now_(start) {
+    previous_ = installScheduler(this);
+}
+
+VirtualScheduler::~VirtualScheduler() { installScheduler(previous_); }
+
+void VirtualScheduler::pumpEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // Only at the outermost level is it safe to destroy unloaded windows: a
+    // nested wait may still be running inside one of their handlers.
+    if (depth_ == 0) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool VirtualScheduler::step(uint64_t limit) {
+    Timer* t = queue_.nextDue();
+    auto a = std::min_element(actions_.begin(), actions_.end(), [](const Action& x, const Action& y) {
+        return x.at < y.at || (x.at == y.at && x.seq < y.seq);
+    });
+    uint64_t tAt = t ? t->deadline() : UINT64_MAX;
+    uint64_t aAt = a != actions_.end() ? a->at : UINT64_MAX;
+    uint64_t next = std::min(tAt, aAt);
+    if (next == UINT64_MAX || next > limit) return false;
+    now_ = std::max(now_, next);
+    if (aAt <= tAt && a != actions_.end()) {
+        auto fn = std::move(a->fn);
+        actions_.erase(a);
+        ++depth_;
+        fn();
+        --depth_;
+    } else {
+        ++depth_;
+        queue_.fireDue(now_);
+        --depth_;
+    }
+    pumpEvents();
+    return true;
+}
+
+void VirtualScheduler::doEvents() {
+    pumpEvents();
+    uint64_t target = now_ + 1;
+    while (step(target)) {
+    }
+    now_ = std::max(now_, target);
+}
+
+void VirtualScheduler::sleepUntil(uint64_t target) {
+    pumpEvents();
+    while (step(target + 1)) {
+    }
+    now_ = std::max(now_, target + 1);
+    pumpEvents();
+}
+
+void VirtualScheduler::advance(uint64_t ms) {
+    if (ms == 0)
+        pumpEvents();
+    else
+        sleepUntil(now_ + ms - 1);
+}
+
+void VirtualScheduler::waitUntil(const std::function<bool()>& done) {
+    const uint64_t limit = now_ + waitLimit_;
+    pumpEvents();
+    while (!done()) {
+        if (!step(limit)) {
+            std::fprintf(stderr,
+                         "virtual time: a wait can never end (nothing is scheduled, or %llu ms passed)\n",
+                         static_cast<unsigned long long>(waitLimit_));
+            std::abort();
+        }
+    }
+}
+
+void VirtualScheduler::at(uint64_t when, std::function<void()> action) {
+    actions_.push_back(Action{std::max(when, now_), queue_.nextSeq(), std::move(action)});
+}
+
+}  // namespace host

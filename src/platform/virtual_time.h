@@ -1,0 +1,55 @@
+#pragma once
+// Virtual time for tests and headless play. Nothing sleeps: waits and modal
+// windows move the virtual clock forward themselves, timers fire in time order,
+// and tests schedule input at chosen moments ("at 8 500 ms, release key Z").
+#include "platform/scheduler.h"
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace host {
+
+class VirtualScheduler : public Scheduler {
+public:
+    // `start` is the clock's starting value (tests of wrapping start near 2^32).
+    explicit VirtualScheduler(uint64_t start = 1'000'000);
+    ~VirtualScheduler() override;
+
+    uint64_t now() const override { return now_; }
+    void doEvents() override;
+    void sleepUntil(uint64_t target) override;
+    void waitUntil(const std::function<bool()>& done) override;
+
+    // Lets at least `ms` milliseconds pass, ticking timers and running scheduled
+    // actions in order, with window events handled between them.
+    void advance(uint64_t ms);
+    // Runs `action` when the clock reaches `at` (absolute) or after `ms`.
+    void at(uint64_t at, std::function<void()> action);
+    void after(uint64_t ms, std::function<void()> action) { at(now_ + ms, std::move(action)); }
+    // Milliseconds since this scheduler was installed.
+    uint64_t elapsed() const { return now_ - start_; }
+    // A wait that sees nothing left to happen, or runs longer than this, is a
+    // fault in the test or the game; it stops the process with a message
+    // instead of hanging.
+    void setWaitLimit(uint64_t ms) { waitLimit_ = ms; }
+
+private:
+    struct Action {
+        uint64_t at;
+        uint64_t seq;
+        std::function<void()> fn;
+    };
+    void pumpEvents();
+    // Moves to the next due timer or action at or before `limit`; false if none.
+    bool step(uint64_t limit);
+
+    uint64_t start_;
+    uint64_t now_;
+    std::vector<Action> actions_;
+    uint64_t waitLimit_ = 6ull * 3600 * 1000;
+    int depth_ = 0;
+    Scheduler* previous_ = nullptr;
+};
+
+}  // namespace host
