@@ -2,6 +2,8 @@
 // has started.
 #include "app/startup.h"
 #include "shell/menu.h"
+#include "shell/open_form.h"
+#include "shell/p_main_form.h"
 
 #include <QMainWindow>
 
@@ -18,3 +20,14 @@ StartupWindows GameStartupWindows() {
     };
     return w;
 }
+
+OpenForm::OpenForm() { resize(400, 300); }
+void OpenForm::Form_Load() {}
+void OpenForm::Form_Unload(bool&) {}
+void OpenBot1() {}
+void OpenBot2() {}
+
+p_MainForm::p_MainForm() { resize(400, 300); }
+void p_MainForm::Form_Load() {}
+void p_MainForm::Form_Unload(bool&) {}
+void Bot(int16_t) {}
