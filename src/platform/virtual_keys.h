@@ -14,8 +14,8 @@ int16_t VirtualKeyFromEvent(const QKeyEvent& e);
 // The same from a Qt key and its modifiers (the keypad modifier matters).
 int16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // A Qt key that produces the given code (for tests and key captions);
-// Qt::Key_unknown when there is none. Keypad codes need Qt::KeypadModifier:
-// see KeypadFor().
+// Qt::Key_unknown when there is none. Keypad codes (IsKeypadVirtualKey) need
+// Qt::KeypadModifier on the event as well.
 int QtKeyFromVirtualKey(int16_t vk);
 bool IsKeypadVirtualKey(int16_t vk);
 
