@@ -1,0 +1,254 @@
+// The duel window's life: loading and the deal, the countdown, the banner,
+// the clock, the card redraw and the hook that follows every move.
+#include "duel/vantra_form.h"
+
+#include "app/state.h"
+#include "duel/hand_over.h"
+#include "duel/result_rules.h"
+#include "media/data_files.h"
+#include "media/effects.h"
+#include "media/music.h"
+#include "media/pictures.h"
+#include "platform/program_folder.h"
+#include "platform/random.h"
+#include "platform/scheduler.h"
+#include "shell/menu.h"
+
+#include <cmath>
+
+VantraForm::VantraForm()
+    : StartTimer(this, DuelTiming::kStart, [this] { StartTimer_Timer(); }),
+      OpenTimer(this, DuelTiming::kBannerFirst, [this] { OpenTimer_Timer(); }),
+      Timer2(this, DuelTiming::kClock, [this] { Timer2_Timer(); }),
+      CardSetTimer(this, DuelTiming::kCardSet, [this] { CardSetTimer_Timer(); }),
+      eAvTimer(this, DuelTiming::kFoeState, [this] { eAvTimer_Timer(); }),
+      eHeadTimer(this, DuelTiming::kFoeMoveFirst, [this] { eHeadTimer_Timer(); }),
+      AgainTimer(this, DuelTiming::kStall, [this] { AgainTimer_Timer(); }),
+      BatTimer(this, DuelTiming::kBatFirst, [this] { BatTimer_Timer(); }),
+      Timer1(this, DuelTiming::kPowerUp, [this] { Timer1_Timer(); }),
+      EndTimer(this, DuelTiming::kEnd, [this] { EndTimer_Timer(); }) {
+    BuildControls();
+}
+
+VantraForm::~VantraForm() = default;
+
+void VantraForm::Form_Load() {
+    KeyPlayOn = false;
+    BattleOn = false;
+    StartStep = 0;
+
+    Picture1->hide();
+    Picture5->hide();
+    Picture4->show();
+    StartTimer.setEnabled(true);
+    EndTimer.setEnabled(false);
+    Selected = 0;
+    Shape5->hide();
+
+    SetMenu(0);
+    CenterInHost();
+    Image2->hide();
+
+    Deal();
+
+    host::ChDirProgram();
+    Image4->setPixmap(LoadResPicture(PortraitResource(StageNo, GameMode, DuelFoeFace)));
+    Label1->setText(DuelFoeName);
+
+    PowerUp = false;
+    Timer1.setEnabled(false);
+    PlayInterval = DuelTiming::kFirstPlayInterval;
+    FoeQuickBase = DuelParamA;
+    FoeSkill = DuelParamC;
+    FoeTemper = DuelParamB;
+    // The bars, the mood and the opponent's pace are right before play begins.
+    eAvTimer_Timer();
+    Label11->setText(QStringLiteral("0分00秒"));
+    PlayMusic(DuelMusic);
+}
+
+void VantraForm::Deal() {
+    ShafleCard();
+    Slot.fill(0);
+    Shown.fill(0);
+    FoeCount = 26;
+    MyCount = 26;
+    SetSlot(kLeftPile, AddCard());
+    SetSlot(kRightPile, eAddCard());
+}
+
+void VantraForm::ShafleCard() {
+    MyDeck.fill(0);
+    FoeDeck.fill(0);
+    host::Randomize();
+    ShuffleInto(FoeDeck, 27);
+    // Reseeding within the same millisecond still gives the player's deck its
+    // own order: the generator mixes in how many reseeds came before.
+    host::Randomize();
+    ShuffleInto(MyDeck, 1);
+}
+
+namespace {
+QColor GaugeQColor(GaugeColour c) {
+    switch (c) {
+        case GaugeColour::Red:
+            return BgrColor(0x0000FF);
+        case GaugeColour::Yellow:
+            return BgrColor(0x00FFFF);
+        case GaugeColour::Blue:
+            break;
+    }
+    return BgrColor(0xFF0000);
+}
+}  // namespace
+
+void VantraForm::ShowGauge(Panel* box, ShapeBox* cover, const Gauge& gauge) {
+    cover->setShapeHeight(
+        static_cast<int>(std::lround(static_cast<double>(box->height()) * gauge.cover / kGaugeUnits)));
+    box->setBackColor(GaugeQColor(gauge.colour));
+}
+
+CardValue VantraForm::AddCard() {
+    const CardValue v = DrawCard(MyDeck, MyCount, MyGauge);
+    ShowGauge(Picture2, Shape1, MyGauge);
+    return v;
+}
+
+CardValue VantraForm::eAddCard() {
+    const CardValue v = DrawCard(FoeDeck, FoeCount, FoeGauge);
+    ShowGauge(Picture3, Shape2, FoeGauge);
+    return v;
+}
+
+void VantraForm::SetSlot(int i, CardValue v) {
+    Slot[static_cast<size_t>(i)] = v;
+    ArmRedraw();
+}
+
+// The redraw runs on the shortest interval there is, yet it only has work
+// when a card changed: the timer is armed while the duel has it switched on
+// and the table differs from the picture, and rests otherwise.
+void VantraForm::SetCardSetTimer(bool on) {
+    CardSetOn = on;
+    ArmRedraw();
+}
+
+void VantraForm::ArmRedraw() {
+    CardSetTimer.setEnabled(CardSetOn && Slot != Shown);
+}
+
+void VantraForm::CardSetTimer_Timer() {
+    for (int i = 1; i <= 10; ++i) {
+        const auto k = static_cast<size_t>(i);
+        if (Slot[k] == Shown[k]) continue;
+        Image1[k]->setVisible(true);
+        Image1[k]->setPicture(CardPicture(Slot[k]));
+        Shown[k] = Slot[k];
+    }
+    ArmRedraw();
+}
+
+void VantraForm::Effect(int n) {
+    if (!SoundOn) return;
+    host::ChDirProgram();
+    SndPlaySound(DataFileName("bData", n), SND_ASYNC);
+}
+
+void VantraForm::PlayWave(uint8_t code) {
+    static constexpr int kFiles[] = {0, 1, 3, 9};  // MoveSound, RefuseSound, ContestSound
+    if (code >= 1 && code <= 3) Effect(kFiles[code]);
+    EndCcheck();
+    StallCount = 1;
+}
+
+// Play runs: the redraw, the opponent and the stall watch.
+void VantraForm::PlayRun(bool on) {
+    SetCardSetTimer(on);
+    eAvTimer.setEnabled(on);
+    eHeadTimer.setEnabled(on);
+    AgainTimer.setEnabled(on);
+}
+
+void VantraForm::StartTimer_Timer() {
+    const int16_t s = StartStep;
+    if (StartStep < 4) ++StartStep;
+    switch (s) {
+        case 0:
+            StartBanner(QStringLiteral("OnYourMark"), QStringLiteral("OnYourMark"));
+            Effect(10);
+            break;
+        case 1:
+            StartBanner(QStringLiteral("GetSet"), QStringLiteral("GetSet"));
+            Effect(4);
+            break;
+        case 2:
+            StartBanner(QStringLiteral("Go!!"), QStringLiteral("Go!!"));
+            Effect(6);
+            StartTime = host::Clock();
+            Timer2.setEnabled(true);
+            break;
+        case 3:
+            Picture4->hide();
+            Picture1->show();
+            PlayRun(true);
+            StallCount = 1;
+            KeyPlayOn = true;
+            break;
+        default:
+            break;
+    }
+}
+
+void VantraForm::StartBanner(const QString& shadow, const QString& front) {
+    Label5->setText(shadow);
+    Label6->setText(front);
+    BannerFrame = 0;
+    OpenTimer.setEnabled(true);
+}
+
+void VantraForm::PlaceBannerLabel(QLabel* label, int twipsLeft) {
+    const int px = static_cast<int>(std::lround(twipsLeft / 15.0));
+    if (label->x() != px) label->move(px, 0);
+}
+
+void VantraForm::SetLabelColour(QLabel* label, uint32_t bgr) {
+    const QColor c = BgrColor(bgr);
+    QPalette pal = label->palette();
+    if (pal.color(QPalette::WindowText) == c) return;
+    pal.setColor(QPalette::WindowText, c);
+    label->setPalette(pal);
+}
+
+void VantraForm::OpenTimer_Timer() {
+    const int16_t f = ++BannerFrame;
+    if (f == 1) {
+        // The two copies start apart and slide together.
+        PlaceBannerLabel(Label5, -30);
+        PlaceBannerLabel(Label6, 30);
+        SetLabelColour(Label5, 0x606060);
+        SetLabelColour(Label6, 0x606060);
+        Label5->show();
+        Label6->show();
+        Label6->raise();
+        OpenTimer.setInterval(DuelTiming::kBannerSlide);
+    } else if (f >= 2 && f <= 15) {
+        PlaceBannerLabel(Label5, (f - 16) * 2);
+        PlaceBannerLabel(Label6, (16 - f) * 2);
+    } else if (f == 16) {
+        PlaceBannerLabel(Label5, 0);
+        PlaceBannerLabel(Label6, 0);
+        Label6->hide();
+        SetLabelColour(Label5, 0xFFFFFF);
+        OpenTimer.setInterval(DuelTiming::kBannerFade);
+    } else if (f >= 20 && f <= 24) {
+        static constexpr uint32_t kFade[] = {0xE0E0E0, 0xC0C0C0, 0x808080, 0x404040, 0};
+        SetLabelColour(Label5, kFade[f - 20]);
+    } else if (f == 25) {
+        OpenTimer.setEnabled(false);
+    }
+}
+
+void VantraForm::Timer2_Timer() {
+    const QString text = QString::fromStdString(ClockText(ClockSpan(StartTime, host::Clock())));
+    if (Label11->text() != text) Label11->setText(text);
+}
