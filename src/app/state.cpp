@@ -29,9 +29,9 @@ int16_t DuelMusic = 0;
 
 int16_t MesMode = 0;
 int16_t CapturedKey = 0;
-QPixmap MesSheetPicture;
-QPixmap HandCursor;
-QPixmap Data1Picture;
+Picture MesSheetPicture;
+Picture HandCursor;
+Picture Data1Picture;
 
 void ResetSharedState() {
     MesTime = 0;
@@ -50,7 +50,7 @@ void ResetSharedState() {
     DuelParamA = DuelParamB = DuelParamC = 0;
     DuelMusic = 0;
     MesMode = CapturedKey = 0;
-    MesSheetPicture = QPixmap();
-    HandCursor = QPixmap();
-    Data1Picture = QPixmap();
+    MesSheetPicture.reset();
+    HandCursor.reset();
+    Data1Picture.reset();
 }

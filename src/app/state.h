@@ -7,6 +7,34 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
+
+// A shared picture. A QPixmap needs the application object, which does not
+// exist yet when the program-wide variables are made, so the pixmap is made on
+// first use; otherwise it behaves like the QPixmap it holds.
+class Picture {
+public:
+    QPixmap& get() const {
+        if (!p_) p_.emplace();
+        return *p_;
+    }
+    operator const QPixmap&() const { return get(); }
+    const QPixmap* operator->() const { return &get(); }
+    Picture& operator=(const QPixmap& p) {
+        get() = p;
+        return *this;
+    }
+    bool isNull() const { return !p_ || p_->isNull(); }
+    int width() const { return p_ ? p_->width() : 0; }
+    int height() const { return p_ ? p_->height() : 0; }
+    QPixmap copy(int x, int y, int w, int h) const { return get().copy(x, y, w, h); }
+    QPixmap copy(const QRect& r) const { return get().copy(r); }
+    QImage toImage() const { return p_ ? p_->toImage() : QImage(); }
+    void reset() { p_.reset(); }
+
+private:
+    mutable std::optional<QPixmap> p_;
+};
 
 // The settings application every stored entry lives under.
 inline const QString kAppName = QStringLiteral("NR_Vantra");
@@ -44,9 +72,9 @@ extern int16_t DuelMusic;
 // Other shared state.
 extern int16_t MesMode;
 extern int16_t CapturedKey;
-extern QPixmap MesSheetPicture;
-extern QPixmap HandCursor;
-extern QPixmap Data1Picture;
+extern Picture MesSheetPicture;
+extern Picture HandCursor;
+extern Picture Data1Picture;
 
 // Puts every shared variable back to its state before Main (tests).
 void ResetSharedState();

@@ -31,5 +31,5 @@ QPixmap LoadResPicture(int number, qreal devicePixelRatio) {
 QCursor HandCursorShape() {
     if (HandCursor.isNull()) return QCursor(Qt::PointingHandCursor);
     // The hand's fingertip is near the top left of the picture.
-    return QCursor(HandCursor, HandCursor.width() / 4, 1);
+    return QCursor(HandCursor.get(), HandCursor.width() / 4, 1);
 }
