@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <cstdint>
 
 // Opens music track n ("cData<n>._vx") under the alias "CX<n>" and plays it
@@ -6,3 +7,11 @@
 void PlayMusic(int16_t n);
 // Closes the alias "CX<n>", when music is on.
 void StopMusic(int16_t n);
+
+// The player's own SoundFont: a file path kept under this key of the "Option"
+// section. Without one (or when the file is gone) the standard SoundFonts of
+// the system are used.
+inline const QString kSoundFontKey = QStringLiteral("SoundFont");
+// Hands the stored choice to the audio engine. Runs by itself before the
+// first music command; call it again after the choice has changed.
+void ApplySoundFontOption();

@@ -1,0 +1,71 @@
+#include "media/effects.h"
+
+#include "app/state.h"
+#include "app/wait.h"
+#include "media/data_files.h"
+#include "platform/audio_engine.h"
+#include "platform/audio_output.h"
+#include "platform/program_folder.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+namespace {
+
+struct CachedWave {
+    QDateTime modified;
+    qint64 size = -1;
+    std::shared_ptr<const audio::Wave> wave;
+};
+
+// The same few effects sound again and again; decoding each once keeps the
+// time from the call to the first sample short.
+std::shared_ptr<const audio::Wave> loadWave(const QString& file) {
+    static QHash<QString, CachedWave> cache;
+    QFileInfo info(file);
+    if (!info.isFile()) return nullptr;
+    QString key = info.absoluteFilePath();
+    auto it = cache.find(key);
+    if (it != cache.end() && it->modified == info.lastModified() && it->size == info.size()) return it->wave;
+    QFile f(key);
+    if (!f.open(QIODevice::ReadOnly)) return nullptr;
+    QByteArray bytes = f.readAll();
+    CachedWave entry{info.lastModified(), info.size(),
+                     audio::DecodeWave(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()))};
+    if (cache.size() > 64) cache.clear();
+    cache.insert(key, entry);
+    return entry.wave;
+}
+
+}  // namespace
+
+bool SndPlaySound(const QString& file, uint32_t flags) {
+    audio::EnsureOutput();
+    audio::AudioEngine& engine = audio::AudioEngine::instance();
+    if (file.isEmpty()) {
+        engine.stopWave();
+        return true;
+    }
+    const bool async = flags & SND_ASYNC;
+    const bool loop = flags & SND_LOOP;
+    if (loop && !async) return false;
+    std::shared_ptr<const audio::Wave> wave = loadWave(file);
+    if (!wave) {
+        if (flags & SND_NODEFAULT) {
+            engine.stopWave();
+            return false;
+        }
+        wave = audio::DefaultSound();
+    }
+    engine.playWave(wave, loop);
+    if (!async) WaitMs(static_cast<int32_t>(wave->lengthMs()));
+    return true;
+}
+
+void PlayEffect(int32_t n) {
+    if (!SoundOn) return;
+    host::ChDirProgram();
+    SndPlaySound(DataFileName("bData", n), SND_ASYNC);
+}

@@ -1,0 +1,42 @@
+#pragma once
+// What the sequencer needs to know about a Standard MIDI File before it plays
+// it: whether the synthesizer's reader will accept it, and how long it lasts.
+// Checking at open time lets a bad file fail its "open" instead of playing
+// silence. No Qt here.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace audio {
+
+class MidiInfo {
+public:
+    int format = 0;
+    int tracks = 0;
+    int division = 0;  // ticks per quarter note
+    int64_t endTick = 0;
+
+    // Time of a tick from the start of the file, following the tempo changes.
+    double tickToMs(int64_t tick) const;
+    // The first tick at or after a time from the start.
+    int64_t msToTick(double ms) const;
+    double lengthMs() const { return tickToMs(endTick); }
+
+    struct TempoChange {
+        int64_t tick;
+        int32_t usPerQuarter;
+    };
+    std::vector<TempoChange> tempo;  // sorted by tick, the first one at tick 0
+};
+
+// Null unless the bytes are a MIDI file that FluidSynth's reader loads: the
+// "MThd" header of length 6, format 0 to 2, metrical timing with a non-zero
+// division, 1 to 128 tracks, every "MTrk" chunk complete and its events well
+// formed (meta events of fixed size with their size, no stray system bytes).
+std::optional<MidiInfo> ReadMidiInfo(const uint8_t* data, size_t size);
+inline std::optional<MidiInfo> ReadMidiInfo(const std::vector<uint8_t>& bytes) {
+    return ReadMidiInfo(bytes.data(), bytes.size());
+}
+
+}  // namespace audio

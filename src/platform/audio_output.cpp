@@ -1,0 +1,218 @@
+#include "platform/audio_output.h"
+
+#include "platform/audio_engine.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QIODevice>
+#include <QMediaDevices>
+#include <QThread>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+namespace audio {
+
+namespace {
+
+// Hands the engine's mixed stream to the sink whenever it asks for more.
+class EngineSource : public QIODevice {
+public:
+    explicit EngineSource(QAudioFormat::SampleFormat format) : format_(format) {}
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxlen) override {
+        const qint64 bytesPerFrame = format_ == QAudioFormat::Float ? 8 : 4;
+        qint64 frames = maxlen / bytesPerFrame;
+        if (frames <= 0) return 0;
+        scratch_.resize(static_cast<size_t>(frames) * 2);
+        AudioEngine::instance().render(scratch_.data(), static_cast<int>(frames));
+        if (format_ == QAudioFormat::Float) {
+            std::memcpy(data, scratch_.data(), static_cast<size_t>(frames) * 8);
+        } else {
+            auto* out = reinterpret_cast<int16_t*>(data);
+            for (size_t i = 0; i < scratch_.size(); ++i)
+                out[i] = static_cast<int16_t>(std::lround(scratch_[i] * 32767.0f));
+        }
+        return frames * bytesPerFrame;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QAudioFormat::SampleFormat format_;
+    std::vector<float> scratch_;
+};
+
+class OutputThread : public QThread {
+public:
+    explicit OutputThread(std::optional<QAudioDevice> device) : device_(std::move(device)) {}
+
+    void stop() {
+        {
+            std::lock_guard lock(m_);
+            stop_ = true;
+        }
+        cv_.notify_all();
+        wait();
+    }
+    // True once a device output has given way to the null pace.
+    bool fellBack() const { return fellBack_; }
+
+protected:
+    void run() override {
+        if (device_) {
+            runDevice(*device_);
+            fellBack_ = true;
+        }
+        runNull();
+    }
+
+private:
+    bool stopping() {
+        std::lock_guard lock(m_);
+        return stop_;
+    }
+
+    void runDevice(const QAudioDevice& device) {
+        QAudioFormat format;
+        format.setSampleRate(kSampleRate);
+        format.setChannelCount(2);
+        format.setSampleFormat(QAudioFormat::Float);
+        if (!device.isFormatSupported(format)) format.setSampleFormat(QAudioFormat::Int16);
+        if (!device.isFormatSupported(format)) return;
+
+        EngineSource source(format.sampleFormat());
+        source.open(QIODevice::ReadOnly);
+        QAudioSink sink(device, format);
+        sink.setBufferSize(format.bytesForDuration(kOutputBufferMs * 1000));
+        QEventLoop loop;
+        // A device that goes away (the sound server quits) leaves the game to
+        // the null output instead of silence without end-of-track.
+        QObject::connect(&sink, &QAudioSink::stateChanged, &loop, [&](QAudio::State s) {
+            if (s == QAudio::StoppedState && sink.error() != QAudio::NoError) loop.quit();
+        });
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (stopping()) loop.quit();
+        });
+        poll.start(20);
+        sink.start(&source);
+        if (sink.error() == QAudio::NoError || sink.state() != QAudio::StoppedState) loop.exec();
+        sink.stop();
+    }
+
+    void runNull() {
+        using clock = std::chrono::steady_clock;
+        std::vector<float> block(static_cast<size_t>(kNullBlockFrames) * 2);
+        const auto period = std::chrono::microseconds(1'000'000LL * kNullBlockFrames / kSampleRate);
+        auto next = clock::now();
+        std::unique_lock lock(m_);
+        while (!stop_) {
+            lock.unlock();
+            AudioEngine::instance().render(block.data(), kNullBlockFrames);
+            lock.lock();
+            next += period;
+            // After a long stall (a suspended machine) it does not race to catch up.
+            if (clock::now() - next > std::chrono::milliseconds(500)) next = clock::now();
+            cv_.wait_until(lock, next, [this] { return stop_; });
+        }
+    }
+
+    std::optional<QAudioDevice> device_;
+    std::mutex m_;
+    std::condition_variable cv_;
+    bool stop_ = false;
+    std::atomic<bool> fellBack_{false};
+};
+
+struct OutputState {
+    std::mutex m;
+    OutputKind kind = OutputKind::None;
+    OutputThread* thread = nullptr;
+    std::string description;
+    bool hooksInstalled = false;
+    bool ended = false;  // stopped for good at exit
+};
+
+OutputState& state() {
+    static OutputState* s = new OutputState;
+    return *s;
+}
+
+void stopLocked(OutputState& s) {
+    if (s.thread) {
+        s.thread->stop();
+        delete s.thread;
+        s.thread = nullptr;
+    }
+}
+
+void installExitHooks(OutputState& s) {
+    if (s.hooksInstalled) return;
+    s.hooksInstalled = true;
+    // The sink must be gone before the application object is; a process that
+    // leaves through exit() stops it there instead.
+    if (QCoreApplication::instance()) qAddPostRoutine(StopOutput);
+    std::atexit(StopOutput);
+}
+
+}  // namespace
+
+void EnsureOutput() {
+    OutputState& s = state();
+    std::lock_guard lock(s.m);
+    if (s.kind != OutputKind::None || s.ended) return;
+    AudioEngine::instance();  // its exit step then runs after this one's
+    installExitHooks(s);
+    std::optional<QAudioDevice> device;
+    QByteArray wanted = qgetenv("VANTRAX_AUDIO");
+    if (wanted != "null" && QCoreApplication::instance()) {
+        QAudioDevice d = QMediaDevices::defaultAudioOutput();
+        if (!d.isNull() && !QMediaDevices::audioOutputs().isEmpty()) device = d;
+    }
+    s.thread = new OutputThread(device);
+    s.thread->start(QThread::HighPriority);
+    s.kind = device ? OutputKind::Device : OutputKind::Null;
+    s.description = device ? device->description().toStdString() : std::string("null");
+}
+
+void UseManualOutput() {
+    OutputState& s = state();
+    std::lock_guard lock(s.m);
+    stopLocked(s);
+    s.kind = OutputKind::Manual;
+    s.description = "manual";
+}
+
+void StopOutput() {
+    OutputState& s = state();
+    std::lock_guard lock(s.m);
+    stopLocked(s);
+    s.ended = true;
+}
+
+OutputKind CurrentOutput() {
+    OutputState& s = state();
+    std::lock_guard lock(s.m);
+    if (s.kind == OutputKind::Device && s.thread && s.thread->fellBack()) return OutputKind::Null;
+    return s.kind;
+}
+
+std::string OutputDescription() {
+    OutputState& s = state();
+    std::lock_guard lock(s.m);
+    return s.description;
+}
+
+}  // namespace audio
