@@ -1570,6 +1570,7 @@ void propFront(QPainter& p, const Figure& f) {
 }
 
 void frameAndLight(QPainter& p, const Figure& f) {
+    if (!f.backdrop) return;
     // One soft light for the whole bust, from the upper left.
     QRadialGradient light(QPointF(18, 14), 110);
     light.setColorAt(0, QColor(255, 250, 235, 30));
@@ -1593,7 +1594,7 @@ void DrawFigure(QPainter& p, const Figure& f) {
     p.setClipRect(QRectF(0, 0, 85, 100));
     const Head h = headOf(f);
     const QPainterPath headShape = headPath(h, f.jaw);
-    backdrop(p, f);
+    if (f.backdrop) backdrop(p, f);
     propBehind(p, f);
     if (f.highCollar) highCollar(p, f);
     hairBack(p, f, h);

@@ -1,73 +1,92 @@
+// The "Data" pictures 1..11, plus the backdrop logo and the game-over picture
+// that the windows carry as their own design (written to the resource folder).
+#include "art.h"
 #include "asset_io.h"
+#include "buttons.h"
+#include "logos.h"
+#include "maps.h"
 #include "media/data_files.h"
 #include "media/sheet_layout.h"
 #include "paint_util.h"
+#include "palette.h"
 
-#include <QPainter>
+#include <QLinearGradient>
+#include <QRadialGradient>
 
 namespace {
-const QColor kInk(30, 24, 48);
-
-QImage buttonSheet() {
-    static const char* const labels[Sheet4::kCount] = {"スタート", "ストップ", "セーブ", "やめる",   "決定", "キャンセル",
-                                                       "前へ",     "次へ",     "ロード", "閉じる", "戻る", "完了"};
-    QImage img(Sheet4::kCellWidth, Sheet4::kCellHeight * Sheet4::kCount, QImage::Format_ARGB32);
-    QPainter p(&img);
-    for (int i = 0; i < Sheet4::kCount; ++i)
-        p.drawImage(0, Sheet4::cellTop(i),
-                    LabelledPanel(Sheet4::kCellWidth, Sheet4::kCellHeight, QColor(90, 60, 30), QString::fromUtf8(labels[i]), 13));
-    return img;
-}
-
-QImage messageSheet() {
-    QImage img(Sheet5::kWidth, Sheet5::kHeight, QImage::Format_ARGB32);
-    img.fill(kInk);
-    QPainter p(&img);
-    auto area = [&](int top, int left, const char* text) {
-        p.drawImage(left, top + Sheet5::kAreaTop,
-                    LabelledPanel(Sheet5::kAreaWidth, Sheet5::kAreaHeight, QColor(120, 80, 30), QString::fromUtf8(text), 14));
-    };
-    area(Sheet5::kQuestionTop, Sheet5::kYesLeft, "はい");
-    area(Sheet5::kQuestionTop, Sheet5::kNoLeft, "いいえ");
-    area(Sheet5::kOkTop, Sheet5::kNoLeft, "OK");
-    return img;
-}
-
-QImage rowSheet(int width, const char* const labels[3]) {
-    QImage img(width, Sheet78::kPitch * 3, QImage::Format_ARGB32);
-    QPainter p(&img);
-    for (int i = 0; i < 3; ++i) {
-        p.drawImage(0, Sheet78::plainTop(i), LabelledPanel(width, Sheet78::kButtonHeight, QColor(60, 60, 90), QString::fromUtf8(labels[i]), 13));
-        p.drawImage(0, Sheet78::pressedTop(i), LabelledPanel(width, Sheet78::kButtonHeight, QColor(160, 40, 40), QString::fromUtf8(labels[i]), 13));
+// The practice room: a green card table under a lamp, with a brass plate.
+QImage practiceBackground() {
+    const int w = 480, h = 360;
+    QImage img = Canvas(w, h, 1, Qt::black);
+    QPainter p;
+    BeginPaint(p, img, 1);
+    // Wooden rim.
+    QLinearGradient wood(0, 0, w, h);
+    wood.setColorAt(0, QColor(0x7a, 0x48, 0x26));
+    wood.setColorAt(1, QColor(0x3e, 0x20, 0x10));
+    p.fillRect(QRectF(0, 0, w, h), wood);
+    p.setPen(QPen(QColor(0x2a, 0x14, 0x08, 70), 1));
+    for (int i = 0; i < 40; ++i) {
+        double y = Hash01(i, 61) * h;
+        p.drawLine(QPointF(0, y), QPointF(w, y + (Hash01(i, 62) - 0.5) * 20));
     }
-    return img;
-}
-
-QImage handCursor() {
-    QImage img(32, 32, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.5));
-    p.setBrush(QColor(255, 230, 200));
-    p.drawRoundedRect(QRectF(6, 1, 6, 16), 3, 3);
-    p.drawRoundedRect(QRectF(6, 12, 18, 16), 5, 5);
-    return img;
+    // Felt.
+    QRectF felt(18, 18, w - 36, h - 36);
+    QRadialGradient cloth(QPointF(w * 0.42, h * 0.38), w * 0.75);
+    cloth.setColorAt(0, QColor(0x2e, 0x8a, 0x52));
+    cloth.setColorAt(0.6, QColor(0x1a, 0x5e, 0x38));
+    cloth.setColorAt(1, QColor(0x0c, 0x32, 0x1e));
+    p.setPen(QPen(pal::kInk, 2));
+    p.setBrush(cloth);
+    p.drawRoundedRect(felt, 10, 10);
+    p.setPen(QPen(pal::kGold, 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(felt.adjusted(8, 8, -8, -8), 6, 6);
+    // A few cards at the corners, as if a game had just been put down.
+    const struct {
+        double x, y, angle;
+        int value;
+    } cards[] = {{60, 300, -18, 1}, {88, 306, -4, 40}, {420, 62, 12, 27}, {396, 52, -6, 13}, {430, 300, 20, 24}};
+    for (const auto& c : cards) {
+        p.save();
+        p.translate(c.x, c.y);
+        p.rotate(c.angle);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 70));
+        p.drawRoundedRect(QRectF(-33, -42, 70, 90), 5, 5);
+        p.drawImage(QRectF(-35, -45, 70, 90), CardFace(c.value, 2));
+        p.restore();
+    }
+    // Brass plate with the room's name.
+    QRectF plateRect(w / 2.0 - 70, 30, 140, 30);
+    p.setPen(QPen(pal::kInk, 1.2));
+    p.setBrush(VGradient(plateRect.top(), plateRect.bottom(), pal::kGoldLight, pal::kGoldDark));
+    p.drawRoundedRect(plateRect, 4, 4);
+    QPainterPath name = TextPath(QStringLiteral("練 習 場"), pal::Mincho(18, true), plateRect);
+    OutlinedText(p, name, QColor(0x3a, 0x24, 0x0a), QColor(0, 0, 0, 0), 0);
+    Vignette(p, QRectF(0, 0, w, h), Qt::black, 0.55);
+    p.end();
+    return img.convertToFormat(QImage::Format_RGB32);
 }
 }  // namespace
 
 void GenerateScreens(const AssetContext& ctx) {
     static const char* const levels[3] = {"ノーマル", "ハード", "スーパーハード"};
     static const char* const starts[3] = {"最初から", "精鋭五戦士から", "新願蛇羅城から"};
-    WritePng(ctx.out(DataFileName("Data", 1)), LabelledPanel(64, 64, kInk, QStringLiteral("V")));
-    WritePng(ctx.out(DataFileName("Data", 2)), LabelledPanel(511, 239, kInk, QStringLiteral("Vantrax"), 48));
-    WritePng(ctx.out(DataFileName("Data", 3)), LabelledPanel(640, 400, QColor(40, 70, 40), QStringLiteral("願蛇羅")));
-    WritePng(ctx.out(DataFileName("Data", 4)), buttonSheet());
-    WritePng(ctx.out(DataFileName("Data", 5)), messageSheet());
-    WritePng(ctx.out(DataFileName("Data", 6)), LabelledPanel(480, 360, QColor(30, 60, 90), QStringLiteral("練習")));
-    WritePng(ctx.out(DataFileName("Data", 7)), rowSheet(Sheet78::kLevelWidth, levels));
-    WritePng(ctx.out(DataFileName("Data", 8)), rowSheet(Sheet78::kStartWidth, starts));
-    WritePng(ctx.out(DataFileName("Data", 9)), LabelledPanel(300, 200, kInk, QStringLiteral("Vantrax Ver 3.1")));
-    WritePng(ctx.out(DataFileName("Data", 10)), LabelledPanel(640, 400, QColor(70, 40, 40), QStringLiteral("新願蛇羅")));
-    WritePng(ctx.out(DataFileName("Data", 11)), handCursor());
+    WritePng(ctx.out(DataFileName("Data", 1)), EmblemPicture(128));
+    WritePng(ctx.out(DataFileName("Data", 2)), TitleLogoPicture());
+    WritePng(ctx.out(DataFileName("Data", 3)), FirstCastleMap());
+    WritePng(ctx.out(DataFileName("Data", 4)), ButtonSheet4());
+    WritePng(ctx.out(DataFileName("Data", 5)), MessageSheet5());
+    WritePng(ctx.out(DataFileName("Data", 6)), practiceBackground());
+    WritePng(ctx.out(DataFileName("Data", 7)), RowSheet(Sheet78::kLevelWidth, levels));
+    WritePng(ctx.out(DataFileName("Data", 8)), RowSheet(Sheet78::kStartWidth, starts));
+    WritePng(ctx.out(DataFileName("Data", 9)), AboutPicture());
+    WritePng(ctx.out(DataFileName("Data", 10)), NewCastleMap());
+    WritePng(ctx.out(DataFileName("Data", 11)), HandCursorPicture());
+    // Pictures of the windows' own design, compiled in beside the faces.
+    WritePng(ctx.res(QStringLiteral("backdrop_logo.png")), BackdropLogoPicture(1));
+    WritePng(ctx.res(QStringLiteral("backdrop_logo@2x.png")), BackdropLogoPicture(2));
+    WritePng(ctx.res(QStringLiteral("gameover.png")), GameOverPicture(1));
+    WritePng(ctx.res(QStringLiteral("gameover@2x.png")), GameOverPicture(2));
 }
