@@ -173,13 +173,3 @@ QImage Zoomed(const QImage& img, double zoom, QPointF centre) {
     p.drawImage(0, 0, img);
     return out;
 }
-
-QImage LabelledPanel(int w, int h, const QColor& fill, const QString& caption, int pixelSize) {
-    QImage img(w, h, QImage::Format_ARGB32);
-    img.fill(fill);
-    QPainter p(&img);
-    p.setFont(pal::Gothic(pixelSize));
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, w, h), Qt::AlignCenter | Qt::TextWordWrap, caption);
-    return img;
-}

@@ -44,6 +44,3 @@ QImage Blend(const QImage& a, const QImage& b, double t);
 QImage Dimmed(const QImage& img, double factor);
 // Scales a picture around its centre by `zoom` (> 1 enlarges), keeping its size.
 QImage Zoomed(const QImage& img, double zoom, QPointF centre);
-
-// A framed panel with a centred caption (placeholder look, to be removed).
-QImage LabelledPanel(int w, int h, const QColor& fill, const QString& caption, int pixelSize = 16);
