@@ -160,7 +160,7 @@ QImage BackdropLogoPicture(int scale) {
     QPainter p;
     BeginPaint(p, img, scale);
     DrawEmblem(p, QPointF(112, 108), 92);
-    DrawWordmark(p, QRectF(210, 20, 440, 140), 124);
+    DrawWordmark(p, QRectF(214, 20, 426, 140), 112);
     QPainterPath sub = TextPath(QStringLiteral("カード・デュエル・ファンタジー"), pal::Mincho(22), QRectF(210, 156, 440, 34));
     OutlinedText(p, sub, pal::kGoldLight, pal::kInk, 2);
     p.end();

@@ -1,6 +1,9 @@
 // vantrax-assets <program folder> <resource folder>
 // Draws every picture, synthesises every sound and writes every MIDI track.
+// vantrax-assets --contact-sheet <program folder> <resource folder> <out.png>
+// lays every generated picture out on one sheet for review.
 #include "asset_io.h"
+#include "contact_sheet.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -10,6 +13,9 @@
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
+    if (argc == 5 && QByteArray(argv[1]) == "--contact-sheet")
+        return WriteContactSheet(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                                 QString::fromLocal8Bit(argv[4]));
     if (argc != 3) {
         std::fprintf(stderr, "usage: vantrax-assets <program folder> <resource folder>\n");
         return 2;
