@@ -1,0 +1,197 @@
+#include "campaign/mes_form.h"
+
+#include "app/state.h"
+#include "media/pictures.h"
+#include "media/sheet_layout.h"
+#include "platform/scheduler.h"
+#include "platform/timer.h"
+#include "shell/dialogs.h"
+#include "shell/shell_art.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <algorithm>
+
+namespace {
+constexpr int16_t kTimed = 0, kOk = -1, kQuestion = 1, kYes = 10, kNo = 20;
+// A timed message's display time comes in steps of 300 ms; 15 steps means
+// "wait for a click" instead.
+constexpr int16_t kMesTimeWaits = 15;
+constexpr int32_t kMesTimeStepMs = 300;
+
+constexpr int kFaceLeft = 14, kFaceTop = 14, kFaceWidth = 85, kFaceHeight = 100;
+constexpr int kTextLeft = 112, kTextWidth = Sheet5::kWidth - kTextLeft - 12;
+constexpr int kSpeakerTop = 12, kSpeakerHeight = 20;
+constexpr int kTextTop = 38, kTextHeight = 82;
+
+// The text colour that reads best on the part of the background under the
+// text: the sheet may be a dark night panel or light parchment.
+QColor inkOver(const QPixmap& sheet, const QRect& region) {
+    if (sheet.isNull()) return Qt::white;
+    QImage patch = sheet.copy(region).toImage().scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (patch.isNull()) return Qt::white;
+    const QColor c = patch.pixelColor(0, 0);
+    const double luma = 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
+    return luma < 128 ? QColor(0xfb, 0xf3, 0xdc) : look::kInk;
+}
+}  // namespace
+
+int16_t MesBox(int16_t face, const QString& speaker, const QString& text, bool question, bool waitForOk) {
+    // A message asked for by a timer while another one is up waits its turn:
+    // there is only one message window.
+    if (Forms::IsLoaded<MesForm>()) host::sched().waitUntil([] { return !Forms::IsLoaded<MesForm>(); });
+
+    MesMode = question ? kQuestion : (waitForOk ? kOk : kTimed);
+    MesForm& f = Forms::Get<MesForm>();
+    f.Label1->setText(speaker);
+    f.Label2->setText(text);
+    f.Image1->setPixmap(FacePicture(face));
+    int16_t answer = MesMode;
+    f.setOnClosed([&answer](int16_t m) { answer = m; });
+    f.ShowModal();
+    return answer == kYes ? -1 : 0;
+}
+
+MesForm::MesForm() {
+    setWindowTitle(QStringLiteral("Vantrax"));
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedWidth(Sheet5::kWidth);
+
+    Picture1 = new QLabel(this);
+    Picture1->setGeometry(0, 0, Sheet5::kWidth, Sheet5::kOkHeight);
+
+    Image1 = new QLabel(this);
+    Image1->setGeometry(kFaceLeft, kFaceTop, kFaceWidth, kFaceHeight);
+    Image1->setScaledContents(true);
+
+    Label1 = new QLabel(this);
+    Label1->setGeometry(kTextLeft, kSpeakerTop, kTextWidth, kSpeakerHeight);
+    Label1->setFont(look::Gothic(13, true));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    Label2 = new QLabel(this);
+    Label2->setGeometry(kTextLeft, kTextTop, kTextWidth, kTextHeight);
+    Label2->setFont(look::Mincho(15));
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setWordWrap(true);
+
+    const std::array<int, 2> lefts{Sheet5::kYesLeft, Sheet5::kNoLeft};
+    for (size_t i = 0; i < Label3.size(); ++i) {
+        Label3[i] = new QLabel(this);
+        Label3[i]->setGeometry(lefts[i], Sheet5::kAreaTop, Sheet5::kAreaWidth, Sheet5::kAreaHeight);
+    }
+
+    for (QWidget* w : {static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Image1), static_cast<QWidget*>(Label1),
+                       static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3[0]), static_cast<QWidget*>(Label3[1])})
+        w->installEventFilter(this);
+
+    Timer1 = new host::Timer(this, 0, [this] { Timer1_Timer(); });
+}
+
+void MesForm::Form_Load() {
+    // The message window is a picture of its own, without a frame.
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    mode_ = MesMode;
+    waitsForClick_ = mode_ == kTimed && MesTime == kMesTimeWaits;
+
+    if (mode_ == kQuestion) Label3[0]->setCursor(HandCursorShape());
+    if (mode_ == kQuestion || mode_ == kOk || MesTime == kMesTimeWaits) Label3[1]->setCursor(HandCursorShape());
+
+    int top = Sheet5::kTimedTop, height = Sheet5::kTimedHeight;
+    if (mode_ == kQuestion) {
+        top = Sheet5::kQuestionTop;
+        height = Sheet5::kQuestionHeight;
+        Timer1->setEnabled(false);
+    } else if (mode_ == kOk || MesTime == kMesTimeWaits) {
+        top = Sheet5::kOkTop;
+        height = Sheet5::kOkHeight;
+        Timer1->setEnabled(false);
+    } else {
+        // Computed in 32 bits: a hand-edited message time must not overflow.
+        // A negative one leaves the message waiting for a click.
+        Timer1->setInterval(std::max<int32_t>(0, int32_t{MesTime} * kMesTimeStepMs));
+        Timer1->setEnabled(true);
+    }
+    setFixedSize(Sheet5::kWidth, height);
+    Picture1->setGeometry(0, 0, Sheet5::kWidth, height);
+    if (!MesSheetPicture.isNull()) Picture1->setPixmap(MesSheetPicture.copy(0, top, Sheet5::kWidth, height));
+
+    const QColor ink = inkOver(MesSheetPicture, QRect(kTextLeft, top + kSpeakerTop, kTextWidth, kTextTop + kTextHeight - kSpeakerTop));
+    QPalette pal = Label1->palette();
+    pal.setColor(QPalette::WindowText, ink);
+    Label1->setPalette(pal);
+    Label2->setPalette(pal);
+
+    Label3[0]->raise();
+    Label3[1]->raise();
+    Image1->raise();
+
+    CenterDialog(*this);
+}
+
+void MesForm::Form_Unload(bool& cancel) {
+    // A question ends only through its two areas, not through the window system.
+    if (mode_ == kQuestion && !closingByRule_) {
+        cancel = true;
+        return;
+    }
+    host::DoEvents();
+    if (onClosed_) onClosed_(MesMode);
+}
+
+void MesForm::closeByRule() {
+    closingByRule_ = true;
+    if (!Unload()) closingByRule_ = false;
+}
+
+void MesForm::Form_Click() {
+    if (mode_ == kTimed) closeByRule();
+}
+
+void MesForm::Form_KeyDown() {
+    if (mode_ == kTimed || mode_ == kOk) closeByRule();
+}
+
+void MesForm::Label3_Click(int index) {
+    if (mode_ == kQuestion) {
+        MesMode = index == 0 ? kYes : kNo;
+        closeByRule();
+    } else if (mode_ == kTimed || index == 1) {
+        closeByRule();
+    }
+}
+
+void MesForm::Timer1_Timer() {
+    if (mode_ == kTimed && !waitsForClick_) closeByRule();
+}
+
+bool MesForm::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        auto* w = static_cast<QWidget*>(watched);
+        if (!w->rect().contains(static_cast<QMouseEvent*>(e)->position().toPoint())) return true;
+        if (watched == Label3[0])
+            Label3_Click(0);
+        else if (watched == Label3[1])
+            Label3_Click(1);
+        else
+            Form_Click();
+        return true;
+    }
+    return GameForm::eventFilter(watched, e);
+}
+
+void MesForm::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Form_Click();
+}
+
+void MesForm::keyPressEvent(QKeyEvent* e) {
+    if (e->isAutoRepeat()) return;
+    Form_KeyDown();
+}
+
+void MesForm::showEvent(QShowEvent* e) {
+    GameForm::showEvent(e);
+    activateWindow();
+    setFocus();
+}

@@ -1,0 +1,80 @@
+#include "shell/back_form.h"
+
+#include "shell/shell_art.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+class LogoPicture : public QWidget {
+public:
+    explicit LogoPicture(QWidget* parent) : QWidget(parent) {
+        setFixedSize(look::kLogoWidth, look::kLogoHeight);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        look::PaintLogo(p, QRectF(rect()));
+    }
+};
+
+QLabel* label(QWidget* parent, const QFont& font, const QColor& color) {
+    auto* l = new QLabel(parent);
+    l->setFont(font);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, color);
+    l->setPalette(pal);
+    return l;
+}
+}  // namespace
+
+QString ProgressBarText(int filled) {
+    filled = std::clamp(filled, 0, 8);
+    return QString(filled, QChar(0x25A0)) + QString(8 - filled, QChar(0x25A1));
+}
+
+BackForm::BackForm() {
+    Picture1 = new LogoPicture(this);
+    Label1 = label(this, look::Serif(16, false), look::kGoldLight);
+    Label1->setText(QStringLiteral("Presented by Nimbrel"));
+    Label1->adjustSize();
+    Label2 = label(this, look::Gothic(18, true), look::kGoldLight);
+    Label2->hide();
+    Label3 = label(this, look::Gothic(24), look::kGold);
+    Label3->hide();
+}
+
+void BackForm::Form_Load() {
+    Label2->setText(QStringLiteral("データロード中"));
+    Label2->adjustSize();
+    Label2->show();
+    Label3->setText(ProgressBarText(0));
+    Label3->adjustSize();
+    Label3->show();
+    if (QWidget* client = parentWidget(); client && !isWindow()) setGeometry(0, 0, client->width(), client->height());
+    Form_Resize();
+}
+
+void BackForm::Form_Resize() {
+    const int w = width(), h = height();
+    Picture1->move((w - look::kLogoWidth) / 2, (h - look::kLogoHeight) / 2 - 80);
+    Label1->move(w - Label1->width() - 20, h - Label1->height() - 20);
+    Label2->move((w - Label2->width()) / 2, (h - Label2->height()) / 2 + 100);
+    Label3->move((w - Label3->width()) / 2, (h - Label3->height()) / 2 + 186);
+}
+
+void BackForm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    look::PaintNight(p, QRectF(rect()));
+}
+
+void BackForm::resizeEvent(QResizeEvent*) { Form_Resize(); }
+
+void BackForm::showEvent(QShowEvent* e) {
+    GameForm::showEvent(e);
+    // Behind every screen, whenever it is shown.
+    lower();
+}

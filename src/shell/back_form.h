@@ -1,0 +1,27 @@
+#pragma once
+#include "app/forms.h"
+
+class QLabel;
+
+// The backdrop behind every screen: the logo, the maker's line and the loading
+// indicator that the opening scene fills while it prepares its pictures.
+class BackForm : public GameForm {
+    Q_OBJECT
+public:
+    BackForm();
+    void Form_Load() override;
+    void Form_Resize();
+
+    QWidget* Picture1;  // the logo, 658 x 216
+    QLabel* Label1;     // "Presented by Nimbrel"
+    QLabel* Label2;     // "データロード中"
+    QLabel* Label3;     // the eight-square progress bar
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void showEvent(QShowEvent*) override;
+};
+
+// The progress bar with its first `filled` squares of eight filled (0..8).
+QString ProgressBarText(int filled);

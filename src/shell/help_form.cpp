@@ -1,0 +1,44 @@
+#include "shell/help_form.h"
+
+#include "media/data_files.h"
+#include "platform/launcher.h"
+#include "platform/program_folder.h"
+#include "shell/dialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+HelpForm::HelpForm() {
+    setWindowTitle(QStringLiteral("Vantrax ヘルプ"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    Browser = new QTextBrowser(this);
+    Browser->setOpenLinks(false);
+    layout->addWidget(Browser);
+    connect(Browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { Browser_AnchorClicked(url); });
+    resize(720, 560);
+}
+
+void HelpForm::Form_Load() {
+    host::ChDirProgram();
+    QFile file(kHelpFile);
+    if (file.open(QIODevice::ReadOnly)) {
+        Browser->setSearchPaths({QDir::currentPath()});
+        Browser->setHtml(QString::fromUtf8(file.readAll()));
+    } else {
+        Browser->setPlainText(QStringLiteral("ヘルプファイル %1 を開けません。").arg(kHelpFile));
+    }
+    CenterDialog(*this);
+}
+
+void HelpForm::Browser_AnchorClicked(const QUrl& url) {
+    if (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https") ||
+        url.scheme() == QLatin1String("mailto")) {
+        host::OpenUrl(url.toString());
+    } else if (url.isRelative() && url.path().isEmpty() && url.hasFragment()) {
+        Browser->scrollToAnchor(url.fragment());
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include "app/forms.h"
+
+#include <cstdint>
+
+class QLabel;
+
+// The key-capture window: takes the first key released while it has the focus.
+class KeyForm : public GameForm {
+    Q_OBJECT
+public:
+    KeyForm();
+    bool isDialog() const override { return true; }
+
+    QLabel* Label1;  // "変更するキーを押してください。"
+    QLabel* Label2;  // "一部認識できないキーが存在します"
+
+    void Form_KeyUp(int16_t keyCode);
+
+protected:
+    bool event(QEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+};
+
+// Shows the key-capture window modally and returns the code of the key
+// released in it (a Windows virtual-key code), or 0 when it was closed without
+// a key.
+int16_t CaptureKey();

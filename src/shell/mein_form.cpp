@@ -1,0 +1,190 @@
+#include "shell/mein_form.h"
+
+#include "campaign/mes_form.h"
+#include "campaign/roster.h"
+#include "media/mci.h"
+#include "shell/about_form.h"
+#include "shell/back_form.h"
+#include "shell/help_form.h"
+#include "shell/menu.h"
+#include "shell/open_form.h"
+#include "shell/p_main_form.h"
+#include "shell/placement.h"
+#include "shell/shell_art.h"
+#include "platform/launcher.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+ProgramEndHandler& programEnd() {
+    static ProgramEndHandler end = [] {
+        Forms::discardAll();
+        QCoreApplication::quit();
+    };
+    return end;
+}
+
+// Which file-menu commands each menu mode leaves usable; help is always on.
+struct MenuModeRow {
+    bool newGame, load, save, practice, quit;
+};
+MenuModeRow menuModeRow(int16_t mode) {
+    switch (mode) {
+    case 0: return {false, false, false, false, true};  // duel and scenes
+    case 1: return {true, true, false, true, true};     // title
+    case 2: return {false, true, true, false, true};    // castle maps
+    default: return {true, true, true, true, true};
+    }
+}
+}  // namespace
+
+ProgramEndHandler SetProgramEnd(ProgramEndHandler end) {
+    ProgramEndHandler old = std::move(programEnd());
+    programEnd() = std::move(end);
+    return old;
+}
+
+void SetMenu(int16_t mode) {
+    // Only a main window that exists has menus to set; asking must not open one.
+    MeinForm* m = Forms::Find<MeinForm>();
+    if (!m) return;
+    const MenuModeRow row = menuModeRow(mode);
+    m->mnuNew->setEnabled(row.newGame);
+    m->mnuLoad->setEnabled(row.load);
+    m->mnuSave->setEnabled(row.save);
+    m->mnuPractice->menuAction()->setEnabled(row.practice);
+    m->mnuEnd->setEnabled(row.quit);
+}
+
+MeinForm::MeinForm() {
+    setWindowTitle(QStringLiteral("Vantrax"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    MenuBar = new QMenuBar(this);
+    MenuBar->setFont(look::Gothic(13));
+    layout->setMenuBar(MenuBar);
+    Client = new QWidget(this);
+    Client->setAutoFillBackground(true);
+    QPalette pal = Client->palette();
+    pal.setColor(QPalette::Window, look::kNightDeep);
+    Client->setPalette(pal);
+    Client->installEventFilter(this);
+    layout->addWidget(Client, 1);
+
+    auto item = [this](QMenu* menu, const QString& caption, const QKeySequence& key, void (MeinForm::*handler)()) {
+        QAction* a = menu->addAction(caption);
+        if (!key.isEmpty()) {
+            a->setShortcut(key);
+            // Also on the window itself, so the shortcut works with the menu closed.
+            addAction(a);
+        }
+        connect(a, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        return a;
+    };
+
+    mnuFile = MenuBar->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    mnuNew = item(mnuFile, QStringLiteral("新しく始める"), QKeySequence(Qt::CTRL | Qt::Key_N), &MeinForm::mnuNew_Click);
+    mnuLoad = item(mnuFile, QStringLiteral("ロードする"), QKeySequence(Qt::CTRL | Qt::Key_O), &MeinForm::mnuLoad_Click);
+    mnuSave = item(mnuFile, QStringLiteral("セーブする"), QKeySequence(Qt::CTRL | Qt::Key_S), &MeinForm::mnuSave_Click);
+    mnuPractice = mnuFile->addMenu(QStringLiteral("練習モード"));
+    const std::array<QString, 4> levels{QStringLiteral("とても簡単"), QStringLiteral("簡単"),
+                                        QStringLiteral("標準レベル"), QStringLiteral("やや難しい")};
+    for (int i = 0; i < 4; ++i) {
+        mnuLevel[static_cast<size_t>(i)] = mnuPractice->addAction(levels[static_cast<size_t>(i)]);
+        connect(mnuLevel[static_cast<size_t>(i)], &QAction::triggered, this, [this, i] { mnuLevel_Click(i); });
+    }
+    mnuFile->addSeparator();
+    mnuEnd = item(mnuFile, QStringLiteral("終了"), QKeySequence(Qt::CTRL | Qt::Key_Q), &MeinForm::mnuEnd_Click);
+
+    mnuHelp = MenuBar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    for (QMenu* menu : {mnuFile, mnuPractice, mnuHelp}) menu->setFont(MenuBar->font());
+    mnuHelpShow = item(mnuHelp, QStringLiteral("ヘルプの表示"), {}, &MeinForm::mnuHelpShow_Click);
+    mnuVersion = item(mnuHelp, QStringLiteral("バージョン情報"), {}, &MeinForm::mnuVersion_Click);
+    mnuMakerPage = item(mnuHelp, QStringLiteral("Nimbrelホームページ"), {}, &MeinForm::mnuMakerPage_Click);
+    mnuVantraxPage = item(mnuHelp, QStringLiteral("Vantrax のホームページ"), {}, &MeinForm::mnuVantraxPage_Click);
+}
+
+MeinForm::~MeinForm() {
+    if (Forms::host() == Client) Forms::setHost(nullptr);
+}
+
+void MeinForm::Form_Load() {
+    if (parentWidget()) setParent(nullptr, Qt::Window);
+    // Only now: while the registry attaches this window there must be no host
+    // yet, or the frame would be put inside a client area.
+    Forms::setHost(Client);
+    const WindowPlacement placement = ReadPlacement();
+    if (placement.state == kWinMaximized) {
+        // Fill the screen even where no window manager maximises for us.
+        if (QScreen* s = QGuiApplication::primaryScreen()) setGeometry(s->availableGeometry());
+    }
+    setWindowState(WindowStatesFromCode(placement.state));
+    show();
+    if (placement.state == kWinNormal) {
+        move(placement.geometry.topLeft());
+        resize(placement.geometry.size());
+    }
+    SetMenu(0);
+}
+
+void MeinForm::Form_Unload(bool& cancel) {
+    if (MesBox(kGuideFace, GuideLine(), QStringLiteral("本当にゲームをやめてしまうのかい？"), true, false) != -1) {
+        cancel = true;
+        return;
+    }
+    for (int i = 1; i <= 12; ++i) MciClose(QStringLiteral("CX%1").arg(i), false);
+    WindowPlacement placement;
+    placement.state = WindowStateCode(windowState());
+    if (placement.state == kWinNormal) placement.geometry = QRect(pos(), size());
+    StorePlacement(placement);
+    Forms::setHost(nullptr);
+    if (programEnd()) programEnd()();
+}
+
+void MeinForm::Form_Resize() {
+    if (BackForm* back = Forms::Find<BackForm>()) back->setGeometry(0, 0, Client->width(), Client->height());
+    // The screens stay centred when the frame changes size, also when the
+    // window manager maximises the frame only after the first screen opened.
+    for (GameForm* screen : Client->findChildren<GameForm*>(Qt::FindDirectChildrenOnly))
+        if (screen != Forms::Find<BackForm>() && !screen->isWindow()) screen->CenterInHost();
+}
+
+bool MeinForm::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == Client && e->type() == QEvent::Resize) Form_Resize();
+    return GameForm::eventFilter(watched, e);
+}
+
+void MeinForm::mnuNew_Click() { OpenBot1(); }
+
+void MeinForm::mnuLoad_Click() { OpenBot2(); }
+
+void MeinForm::mnuSave_Click() {
+    // Saving is done with the map screens' own save button. Once the save-slot
+    // window exists this item will open it in save mode, as that button does.
+}
+
+void MeinForm::mnuLevel_Click(int level) {
+    // The practice window carries the duel start; it is loaded (not shown)
+    // first, and Bot closes it again.
+    Forms::Get<p_MainForm>();
+    Bot(static_cast<int16_t>(level));
+}
+
+void MeinForm::mnuEnd_Click() { close(); }
+
+void MeinForm::mnuHelpShow_Click() { Forms::Get<HelpForm>().Show(); }
+
+void MeinForm::mnuVersion_Click() { Forms::Get<frmAbout>().Show(); }
+
+void MeinForm::mnuMakerPage_Click() { host::OpenUrl(kMakerHomePage); }
+
+void MeinForm::mnuVantraxPage_Click() { host::OpenUrl(kVantraxHomePage); }

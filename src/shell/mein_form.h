@@ -1,0 +1,61 @@
+#pragma once
+#include "app/forms.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The program's frame: the menu bar, and a client area that hosts every
+// screen. It remembers its placement between runs, and every way of closing it
+// asks first whether the player really wants to quit.
+class MeinForm : public GameForm {
+    Q_OBJECT
+public:
+    MeinForm();
+    ~MeinForm() override;
+    void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
+    void Form_Resize();
+
+    QMenuBar* MenuBar;
+    QWidget* Client;  // the client area every screen is a child of
+
+    QMenu* mnuFile;
+    QAction* mnuNew;
+    QAction* mnuLoad;
+    QAction* mnuSave;
+    QMenu* mnuPractice;
+    std::array<QAction*, 4> mnuLevel;  // practice levels 0..3
+    QAction* mnuEnd;
+    QMenu* mnuHelp;
+    QAction* mnuHelpShow;
+    QAction* mnuVersion;
+    QAction* mnuMakerPage;
+    QAction* mnuVantraxPage;
+
+    void mnuNew_Click();
+    void mnuLoad_Click();
+    void mnuSave_Click();
+    void mnuLevel_Click(int level);
+    void mnuEnd_Click();
+    void mnuHelpShow_Click();
+    void mnuVersion_Click();
+    void mnuMakerPage_Click();
+    void mnuVantraxPage_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+};
+
+inline const QString kMakerHomePage = QStringLiteral("https://nimbrel.example/");
+inline const QString kVantraxHomePage = QStringLiteral("https://nimbrel.example/vantrax/");
+
+// How the program ends once quitting is confirmed: every window is discarded
+// without its own closing steps and the application leaves its event loop.
+// Tests put a recorder in its place.
+using ProgramEndHandler = std::function<void()>;
+ProgramEndHandler SetProgramEnd(ProgramEndHandler end);

@@ -1,0 +1,155 @@
+#include "shell/option_form.h"
+
+#include "app/options.h"
+#include "app/state.h"
+#include "campaign/mes_form.h"
+#include "campaign/roster.h"
+#include "platform/rounding.h"
+#include "platform/settings_store.h"
+#include "shell/dialogs.h"
+#include "shell/key_form.h"
+#include "shell/key_name.h"
+#include "shell/shell_art.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+constexpr std::array<int16_t, 5> kMesTimes{3, 6, 9, 12, 15};
+
+void saveOption(const QString& key, const QString& value) {
+    host::SaveSetting(kAppName, QStringLiteral("Option"), key, value);
+}
+}  // namespace
+
+int MesTimeButtonIndex(int16_t mesTime) {
+    const int index = host::CInt(std::max<int16_t>(mesTime, 3) / 3.0 - 1);
+    // A stored time above the longest (never written by the game) is shown as the longest.
+    return std::min(index, static_cast<int>(kMesTimes.size()) - 1);
+}
+
+bool KeysDistinct(const std::array<int16_t, 6>& keys) {
+    for (size_t i = 0; i < keys.size(); ++i)
+        for (size_t j = i + 1; j < keys.size(); ++j)
+            if (keys[i] == keys[j]) return false;
+    return true;
+}
+
+OptionForm::OptionForm() {
+    setWindowTitle(QStringLiteral("環境設定"));
+    setFont(look::Gothic(13));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->setSpacing(10);
+
+    auto* frame1 = new QGroupBox(QStringLiteral("メッセージ表示時間"), this);
+    auto* row1 = new QHBoxLayout(frame1);
+    row1->addWidget(new QLabel(QStringLiteral("← 短い"), frame1));
+    for (size_t i = 0; i < Option1.size(); ++i) {
+        Option1[i] = new QRadioButton(frame1);
+        row1->addWidget(Option1[i], 0, Qt::AlignCenter);
+    }
+    row1->addWidget(new QLabel(QStringLiteral("長い →"), frame1));
+    layout->addWidget(frame1);
+
+    auto* middle = new QHBoxLayout;
+    auto* frame2 = new QGroupBox(QStringLiteral("サウンド"), this);
+    auto* row2 = new QHBoxLayout(frame2);
+    Check1 = new QCheckBox(QStringLiteral("BGM"), frame2);
+    Check2 = new QCheckBox(QStringLiteral("効果音"), frame2);
+    row2->addWidget(Check1);
+    row2->addWidget(Check2);
+    middle->addWidget(frame2);
+    auto* frame3 = new QGroupBox(QStringLiteral("操作ディバイス"), this);
+    auto* row3 = new QHBoxLayout(frame3);
+    Option2[1] = new QRadioButton(QStringLiteral("キーボード"), frame3);
+    Option2[0] = new QRadioButton(QStringLiteral("マウス"), frame3);
+    row3->addWidget(Option2[1]);
+    row3->addWidget(Option2[0]);
+    middle->addWidget(frame3);
+    layout->addLayout(middle);
+
+    auto* frame4 = new QGroupBox(QStringLiteral("キーボード"), this);
+    auto* keys = new QGridLayout(frame4);
+    keys->setHorizontalSpacing(8);
+    for (size_t i = 0; i < Command1.size(); ++i) {
+        Command1[i] = new QPushButton(frame4);
+        Command1[i]->setMinimumWidth(96);
+        const int index = static_cast<int>(i);
+        connect(Command1[i], &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
+    }
+    // The upper row chooses the centre pile, the lower row the card of the row.
+    keys->addWidget(Command1[0], 0, 1);
+    keys->addWidget(Command1[1], 0, 2);
+    keys->addWidget(new QLabel(QStringLiteral("カードを出す場所を指定する"), frame4), 1, 0, 1, 4, Qt::AlignCenter);
+    for (int i = 2; i < 6; ++i) keys->addWidget(Command1[static_cast<size_t>(i)], 2, i - 2);
+    keys->addWidget(new QLabel(QStringLiteral("出すカードを指定する"), frame4), 3, 0, 1, 4, Qt::AlignCenter);
+    keys->addWidget(new QLabel(QStringLiteral("[ -- ] となっているキーは認識されています"), frame4), 4, 0, 1, 4,
+                    Qt::AlignCenter);
+    layout->addWidget(frame4);
+
+    layout->addWidget(new QLabel(QStringLiteral("（注意） 対戦時以外は全てマウス操作です。"), this));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    Command2 = new QPushButton(QStringLiteral("決定"), this);
+    Command3 = new QPushButton(QStringLiteral("キャンセル"), this);
+    buttons->addWidget(Command2);
+    buttons->addWidget(Command3);
+    layout->addLayout(buttons);
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+}
+
+void OptionForm::Form_Load() {
+    if (MesTime < 3) MesTime = 3;
+    Option1[static_cast<size_t>(MesTimeButtonIndex(MesTime))]->setChecked(true);
+    // A device code other than 0 or 1 (hand-edited) selects neither button.
+    if (InputDevice == 0 || InputDevice == 1) Option2[static_cast<size_t>(InputDevice)]->setChecked(true);
+    Check1->setChecked(MusicOn);
+    Check2->setChecked(SoundOn);
+    for (size_t i = 0; i < Command1.size(); ++i) Command1[i]->setText(KeyName(PlayKeys[i]));
+    adjustSize();
+    CenterDialog(*this);
+}
+
+void OptionForm::Command1_Click(int index) {
+    const auto i = static_cast<size_t>(index);
+    // Closing the capture window without a key keeps the key as it was.
+    if (const int16_t key = CaptureKey()) PlayKeys[i] = key;
+    Command1[i]->setText(KeyName(PlayKeys[i]));
+}
+
+void OptionForm::Command2_Click() {
+    MesTime = 15;
+    for (size_t i = 0; i + 1 < kMesTimes.size(); ++i) {
+        if (Option1[i]->isChecked()) {
+            MesTime = kMesTimes[i];
+            break;
+        }
+    }
+    InputDevice = Option2[0]->isChecked() ? 0 : 1;
+    MusicOn = Check1->isChecked();
+    SoundOn = Check2->isChecked();
+    saveOption(QStringLiteral("Mes"), QString::number(MesTime));
+    saveOption(QStringLiteral("Div"), QString::number(InputDevice));
+    saveOption(QStringLiteral("Bgm"), BoolText(MusicOn));
+    saveOption(QStringLiteral("Wav"), BoolText(SoundOn));
+    if (KeysDistinct(PlayKeys)) {
+        for (size_t i = 0; i < PlayKeys.size(); ++i)
+            saveOption(QStringLiteral("Key%1").arg(i), QString::number(PlayKeys[i]));
+        Unload();
+        return;
+    }
+    MesBox(kGuideFace, GuideLine(), QStringLiteral("「キーボード」の指定にところで同じキーを指定しているよ。"), false,
+           false);
+}
+
+void OptionForm::Command3_Click() { Unload(); }

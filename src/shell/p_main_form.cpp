@@ -1,0 +1,86 @@
+#include "shell/p_main_form.h"
+
+#include "app/state.h"
+#include "campaign/mes_form.h"
+#include "campaign/roster.h"
+#include "duel/duel.h"
+#include "media/data_files.h"
+#include "media/pictures.h"
+#include "platform/scheduler.h"
+#include "shell/open_form.h"
+#include "shell/shell_art.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+constexpr uint8_t kPracticeMode = 255;
+constexpr int16_t kPracticeMusic = 3;
+// The size the window keeps if its picture cannot be read.
+constexpr int kDefaultWidth = 480, kDefaultHeight = 360;
+constexpr int kButtonWidth = 188, kButtonHeight = 32, kGap = 12, kBottom = 20;
+}  // namespace
+
+PracticeValues PracticeLevelValues(int16_t level) {
+    switch (level) {
+    case 0: return {10, 100, 10};
+    case 1: return {30, 70, 30};
+    case 2: return {50, 50, 50};
+    case 3: return {70, 50, 70};
+    default: return {0, 0, 0};  // no such level: an opponent without strengths
+    }
+}
+
+void Bot(int16_t level) {
+    MesBox(kGuideFace, GuideLine(), QStringLiteral("では、私と勝負しましょう。"), false, false);
+    Forms::Unload<p_MainForm>();
+    Forms::Unload<OpenForm>();  // its closing stops the title music
+    const PracticeValues v = PracticeLevelValues(level);
+    GameMode = kPracticeMode;
+    StartDuel(GuideLine(), kGuideFace, v.paramA, v.paramB, v.paramC, kPracticeMusic);
+}
+
+p_MainForm::p_MainForm() {
+    static const std::array<const char*, 4> captions{"簡単", "標準レベル", "やや難しい", "戻る"};
+    for (int i = 0; i < 4; ++i) {
+        auto* b = new PlaqueButton(QString::fromUtf8(captions[static_cast<size_t>(i)]), i < 3 ? i : -1, this);
+        connect(b, &PlaqueButton::clicked, this, [this, i] { Image1_Click(i); });
+        Image1[static_cast<size_t>(i)] = b;
+    }
+    resize(kDefaultWidth, kDefaultHeight);
+}
+
+void p_MainForm::Form_Load() {
+    Picture = LoadPicture(DataFileName("Data", 6));
+    const QSize size = Picture.isNull() ? QSize(kDefaultWidth, kDefaultHeight) : Picture.deviceIndependentSize().toSize();
+    setFixedSize(size);
+    // The three levels side by side on the lower part of the picture, the way
+    // back centred beneath them.
+    const int w = std::min(kButtonWidth, (size.width() - 4 * kGap) / 3);
+    const int left = (size.width() - (3 * w + 2 * kGap)) / 2;
+    const int backTop = size.height() - kBottom - kButtonHeight;
+    const int levelTop = backTop - kGap - kButtonHeight;
+    for (int i = 0; i < 3; ++i) Image1[static_cast<size_t>(i)]->setGeometry(left + i * (w + kGap), levelTop, w, kButtonHeight);
+    Image1[3]->setGeometry((size.width() - w) / 2, backTop, w, kButtonHeight);
+    CenterInHost();
+}
+
+void p_MainForm::Form_Unload(bool&) {
+    hide();
+    host::DoEvents();
+}
+
+void p_MainForm::Image1_Click(int index) {
+    if (index >= 0 && index <= 2)
+        Bot(static_cast<int16_t>(index + 1));
+    else if (index == 3)
+        Unload();
+}
+
+void p_MainForm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (Picture.isNull())
+        look::PaintNight(p, QRectF(rect()));
+    else
+        p.drawPixmap(0, 0, Picture);
+}

@@ -1,0 +1,260 @@
+#include "shell/back_form.h"
+#include "shell/help_form.h"
+#include "shell/about_form.h"
+#include "shell/menu.h"
+#include "shell/open_form.h"
+#include "shell/placement.h"
+#include "shell/shell_test.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTextBrowser>
+
+namespace {
+
+using MeinFormTest = ShellTest;
+
+TEST_F(MeinFormTest, MenuCaptionsAndShortcuts) {
+    MeinForm& m = Forms::Get<MeinForm>();
+    EXPECT_EQ(m.windowTitle(), QStringLiteral("Vantrax"));
+    EXPECT_EQ(m.mnuFile->title(), QStringLiteral("ﾌｧｲﾙ(&F)"));
+    EXPECT_EQ(m.mnuHelp->title(), QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    struct Item {
+        QAction* action;
+        const char* caption;
+        QKeySequence key;
+    };
+    const Item items[] = {
+        {m.mnuNew, "新しく始める", QKeySequence(QStringLiteral("Ctrl+N"))},
+        {m.mnuLoad, "ロードする", QKeySequence(QStringLiteral("Ctrl+O"))},
+        {m.mnuSave, "セーブする", QKeySequence(QStringLiteral("Ctrl+S"))},
+        {m.mnuPractice->menuAction(), "練習モード", {}},
+        {m.mnuLevel[0], "とても簡単", {}},
+        {m.mnuLevel[1], "簡単", {}},
+        {m.mnuLevel[2], "標準レベル", {}},
+        {m.mnuLevel[3], "やや難しい", {}},
+        {m.mnuEnd, "終了", QKeySequence(QStringLiteral("Ctrl+Q"))},
+        {m.mnuHelpShow, "ヘルプの表示", {}},
+        {m.mnuVersion, "バージョン情報", {}},
+        {m.mnuMakerPage, "Nimbrelホームページ", {}},
+        {m.mnuVantraxPage, "Vantrax のホームページ", {}},
+    };
+    for (const Item& i : items) {
+        EXPECT_EQ(i.action->text(), QString::fromUtf8(i.caption));
+        EXPECT_EQ(i.action->shortcut(), i.key) << i.caption;
+    }
+    // The file menu's order, with the separator before "終了".
+    const QList<QAction*> file = m.mnuFile->actions();
+    ASSERT_EQ(file.size(), 6);
+    EXPECT_EQ(file[3], m.mnuPractice->menuAction());
+    EXPECT_TRUE(file[4]->isSeparator());
+    EXPECT_EQ(file[5], m.mnuEnd);
+}
+
+TEST_F(MeinFormTest, SetMenuModes) {
+    MeinForm& m = Forms::Get<MeinForm>();
+    struct Row {
+        int16_t mode;
+        bool newGame, load, save, practice, quit;
+    };
+    // "Off" items stay in the menu, greyed.
+    const Row rows[] = {
+        {0, false, false, false, false, true},
+        {1, true, true, false, true, true},
+        {2, false, true, true, false, true},
+        {1, true, true, false, true, true},
+        {7, true, true, true, true, true},  // an unknown mode leaves every item on
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.mode);
+        SetMenu(r.mode);
+        EXPECT_EQ(m.mnuNew->isEnabled(), r.newGame);
+        EXPECT_EQ(m.mnuLoad->isEnabled(), r.load);
+        EXPECT_EQ(m.mnuSave->isEnabled(), r.save);
+        EXPECT_EQ(m.mnuPractice->menuAction()->isEnabled(), r.practice);
+        EXPECT_EQ(m.mnuEnd->isEnabled(), r.quit);
+        for (QAction* a : {m.mnuNew, m.mnuLoad, m.mnuSave, m.mnuPractice->menuAction(), m.mnuEnd})
+            EXPECT_TRUE(a->isVisible());
+        for (QAction* a : m.mnuHelp->actions()) EXPECT_TRUE(a->isEnabled());
+    }
+}
+
+TEST_F(MeinFormTest, LoadingStartsInModeZeroAndSetMenuNeedsNoWindow) {
+    SetMenu(1);  // no main window yet: nothing to set, and none is opened
+    EXPECT_FALSE(Forms::IsLoaded<MeinForm>());
+    MeinForm& m = Forms::Get<MeinForm>();
+    EXPECT_FALSE(m.mnuNew->isEnabled());
+    EXPECT_TRUE(m.mnuEnd->isEnabled());
+    EXPECT_EQ(Forms::host(), m.Client);
+}
+
+TEST_F(MeinFormTest, FirstStartIsMaximised) {
+    MeinForm& m = Forms::Get<MeinForm>();
+    EXPECT_TRUE(m.isVisible());
+    EXPECT_TRUE(m.windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(MeinFormTest, NormalPlacementIsStoredAndRestored) {
+    saveOption("WinSta", QStringLiteral("0"));
+    saveOption("WinLeft", QStringLiteral("1500"));
+    saveOption("WinTop", QStringLiteral("1200"));
+    saveOption("WinWidth", QStringLiteral("12000"));
+    saveOption("WinHeight", QStringLiteral("9000"));
+    MeinForm& m = Forms::Get<MeinForm>();
+    EXPECT_EQ(WindowStateCode(m.windowState()), kWinNormal);
+    EXPECT_EQ(m.pos(), QPoint(100, 80));
+    EXPECT_EQ(m.size(), QSize(800, 600));
+
+    m.move(120, 90);
+    m.resize(900, 700);
+    answerAfter(100, true);
+    m.mnuEnd->trigger();
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(option("WinSta"), QStringLiteral("0"));
+    EXPECT_EQ(option("WinLeft"), QStringLiteral("1800"));
+    EXPECT_EQ(option("WinTop"), QStringLiteral("1350"));
+    EXPECT_EQ(option("WinWidth"), QStringLiteral("13500"));
+    EXPECT_EQ(option("WinHeight"), QStringLiteral("10500"));
+
+    // The next start finds the window where it was left.
+    MeinForm& again = Forms::Get<MeinForm>();
+    EXPECT_NE(&again, &m);
+    EXPECT_EQ(again.pos(), QPoint(120, 90));
+    EXPECT_EQ(again.size(), QSize(900, 700));
+}
+
+TEST_F(MeinFormTest, QuittingWhileMinimisedStoresTheStateOnly) {
+    MeinForm& m = Forms::Get<MeinForm>();
+    m.setWindowState(Qt::WindowMinimized);
+    answerAfter(100, true);
+    m.close();
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(option("WinSta"), QStringLiteral("1"));
+    for (const char* key : {"WinLeft", "WinTop", "WinWidth", "WinHeight"}) EXPECT_EQ(option(key), QStringLiteral("<absent>"));
+    // The next start opens minimised.
+    EXPECT_TRUE(Forms::Get<MeinForm>().windowState() & Qt::WindowMinimized);
+}
+
+TEST_F(MeinFormTest, AnsweringNoChangesNothing) {
+    MeinForm& m = Forms::Get<MeinForm>();
+    Forms::Get<BackForm>().Show();
+    Forms::Get<OpenForm>().Show();
+    SetMenu(1);
+    advance(10);  // the window system settles the maximised frame
+    const QRect before = m.geometry();
+    answerAfter(100, false);
+    m.mnuEnd->trigger();
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0], QStringLiteral("本当にゲームをやめてしまうのかい？"));
+    EXPECT_EQ(ended, 0);
+    EXPECT_EQ(Forms::Find<MeinForm>(), &m);
+    EXPECT_TRUE(m.isVisible());
+    EXPECT_EQ(m.geometry(), before);
+    EXPECT_TRUE(Forms::IsLoaded<OpenForm>());
+    EXPECT_TRUE(Forms::Find<OpenForm>()->isVisible());
+    EXPECT_TRUE(m.mnuNew->isEnabled());
+    EXPECT_EQ(option("WinSta"), QStringLiteral("<absent>"));
+}
+
+// Every way of closing goes through the question.
+TEST_F(MeinFormTest, EveryWayOfClosingAsks) {
+    struct Route {
+        const char* name;
+        std::function<void(MeinForm&)> close;
+    };
+    const Route routes[] = {
+        {"menu", [](MeinForm& m) { m.mnuEnd->trigger(); }},
+        {"Ctrl+Q", [](MeinForm& m) { EXPECT_TRUE(ui::ShortcutKey(&m, Qt::Key_Q, Qt::ControlModifier)); }},
+        {"close box", [](MeinForm& m) { m.close(); }},
+        {"title quit button", [](MeinForm&) { Forms::Get<OpenForm>().Image1_Click(6); }},
+    };
+    for (const Route& r : routes) {
+        SCOPED_TRACE(r.name);
+        questions.clear();
+        MeinForm& m = Forms::Get<MeinForm>();
+        Forms::Get<OpenForm>().Show();
+        answerAfter(50, false);
+        r.close(m);
+        EXPECT_EQ(questions.size(), 1u);
+        EXPECT_EQ(ended, 0);
+        EXPECT_TRUE(Forms::IsLoaded<MeinForm>());
+        answerAfter(50, true);
+        r.close(m);
+        EXPECT_EQ(questions.size(), 2u);
+        EXPECT_EQ(ended, 1);
+        EXPECT_FALSE(Forms::IsLoaded<MeinForm>());
+        EXPECT_FALSE(Forms::IsLoaded<OpenForm>());
+        ended = 0;
+        advance(1);
+    }
+}
+
+TEST_F(MeinFormTest, StoredPlacementThatCannotBeReadFallsBack) {
+    struct Case {
+        const char* sta;
+        const char* left;
+        int16_t state;
+        int x;
+    };
+    const Case cases[] = {
+        {"0", "-1500", kWinNormal, -100},  // left of the screen is a place too
+        {"0", "22.5", kWinNormal, 2},      // 1.5 pixels: halves go to even
+        {"0", "abc", kWinNormal, 0},
+        {"x", "1500", kWinMaximized, 0},
+        {"9", "1500", kWinMaximized, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.left);
+        saveOption("WinSta", QString::fromLatin1(c.sta));
+        saveOption("WinLeft", QString::fromLatin1(c.left));
+        const WindowPlacement p = ReadPlacement();
+        EXPECT_EQ(p.state, c.state);
+        if (c.state == kWinNormal) {
+            EXPECT_EQ(p.geometry.left(), c.x);
+            EXPECT_EQ(p.geometry.top(), 0);
+            EXPECT_EQ(p.geometry.width(), 43);  // 640 twips
+            EXPECT_EQ(p.geometry.height(), 32);
+        }
+    }
+}
+
+TEST_F(MeinFormTest, BackdropFillsTheClientAreaAndLaysItselfOut) {
+    MeinForm& m = Forms::Get<MeinForm>();
+    m.setWindowState(Qt::WindowNoState);
+    m.resize(1000, 760);
+    BackForm& b = Forms::Get<BackForm>();
+    b.Show();
+    for (QSize client : {QSize(1000, 700), QSize(800, 600)}) {
+        m.Client->resize(client);
+        ASSERT_EQ(b.geometry(), QRect(QPoint(0, 0), client));
+        const int w = client.width(), h = client.height();
+        EXPECT_EQ(b.Picture1->pos(), QPoint((w - 658) / 2, (h - 216) / 2 - 80));
+        EXPECT_EQ(b.Label1->pos(), QPoint(w - b.Label1->width() - 20, h - b.Label1->height() - 20));
+        EXPECT_EQ(b.Label2->pos(), QPoint((w - b.Label2->width()) / 2, (h - b.Label2->height()) / 2 + 100));
+        EXPECT_EQ(b.Label3->pos(), QPoint((w - b.Label3->width()) / 2, (h - b.Label3->height()) / 2 + 186));
+    }
+    EXPECT_EQ(b.Label1->text(), QStringLiteral("Presented by Nimbrel"));
+    EXPECT_EQ(b.Label2->text(), QStringLiteral("データロード中"));
+    EXPECT_EQ(b.Label3->text(), QStringLiteral("□□□□□□□□"));
+    EXPECT_TRUE(b.Label2->isVisible());
+    EXPECT_EQ(ProgressBarText(3), QStringLiteral("■■■□□□□□"));
+    EXPECT_EQ(ProgressBarText(8), QStringLiteral("■■■■■■■■"));
+}
+
+TEST_F(MeinFormTest, HelpAndHomePages) {
+    MeinForm& m = Forms::Get<MeinForm>();
+    m.mnuHelpShow->trigger();
+    ASSERT_TRUE(Forms::IsLoaded<HelpForm>());
+    EXPECT_TRUE(Forms::Find<HelpForm>()->isVisible());
+    EXPECT_TRUE(Forms::Find<HelpForm>()->Browser->toPlainText().contains(QStringLiteral("Vantrax")));
+    m.mnuMakerPage->trigger();
+    m.mnuVantraxPage->trigger();
+    ASSERT_EQ(launches->urls.size(), 2u);
+    EXPECT_EQ(launches->urls[0], kMakerHomePage);
+    EXPECT_EQ(launches->urls[1], kVantraxHomePage);
+    EXPECT_TRUE(launches->programs.empty());
+    m.mnuVersion->trigger();
+    EXPECT_TRUE(Forms::IsLoaded<frmAbout>());
+}
+
+}  // namespace

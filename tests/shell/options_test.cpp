@@ -1,0 +1,192 @@
+#include "platform/virtual_keys.h"
+#include "shell/key_form.h"
+#include "shell/key_name.h"
+#include "shell/option_form.h"
+#include "shell/shell_test.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+using OptionsTest = ShellTest;
+
+int checkedIndex(const std::array<QRadioButton*, 5>& buttons) {
+    for (size_t i = 0; i < buttons.size(); ++i)
+        if (buttons[i]->isChecked()) return static_cast<int>(i);
+    return -1;
+}
+
+class OptionFormTest : public ShellTest {
+protected:
+    OptionForm& open() {
+        OptionForm& f = Forms::Get<OptionForm>();
+        f.Show();
+        return f;
+    }
+    // Presses key button `index`; `qtKey` is released in the capture window
+    // (Qt::Key_unknown: the capture window is closed without a key).
+    void pressKeyButton(OptionForm& f, int index, int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        time->after(20, [qtKey, mods] {
+            KeyForm* k = Forms::Find<KeyForm>();
+            ASSERT_NE(k, nullptr) << "the capture window is not open";
+            EXPECT_TRUE(k->isModal());
+            if (qtKey == Qt::Key_unknown) {
+                k->close();
+                return;
+            }
+            ui::KeyPress(k, qtKey, mods);
+            ui::KeyRelease(k, qtKey, mods);
+        });
+        ui::Click(f.Command1[static_cast<size_t>(index)]);
+        EXPECT_FALSE(Forms::IsLoaded<KeyForm>());
+    }
+};
+
+TEST_F(OptionFormTest, OpeningShowsTheOptions) {
+    MesTime = 9;
+    InputDevice = 1;
+    MusicOn = false;
+    SoundOn = true;
+    OptionForm& f = open();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("環境設定"));
+    EXPECT_EQ(checkedIndex(f.Option1), 2);
+    EXPECT_TRUE(f.Option2[1]->isChecked());
+    EXPECT_FALSE(f.Option2[0]->isChecked());
+    EXPECT_FALSE(f.Check1->isChecked());
+    EXPECT_TRUE(f.Check2->isChecked());
+    const char* defaults[] = {"S", "D", "Z", "X", "C", "V"};
+    for (size_t i = 0; i < 6; ++i) EXPECT_EQ(f.Command1[i]->text(), QLatin1String(defaults[i]));
+}
+
+TEST_F(OptionFormTest, MessageTimeButton) {
+    struct Case {
+        int16_t stored;
+        int index;
+        int16_t mesTimeAfterOpening;
+    };
+    const Case cases[] = {
+        {3, 0, 3},  {6, 1, 6},  {9, 2, 9},   {12, 3, 12},  {15, 4, 15},
+        {4, 0, 4},  {5, 1, 5},  {1, 0, 3},   {-7, 0, 3},   {20, 4, 20},  // above 15: the longest
+        {32767, 4, 32767},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        MesTime = c.stored;
+        OptionForm& f = open();
+        EXPECT_EQ(checkedIndex(f.Option1), c.index);
+        EXPECT_EQ(MesTime, c.mesTimeAfterOpening);
+        f.Command3_Click();
+        advance(1);
+    }
+}
+
+TEST_F(OptionFormTest, OkStoresEverythingWhenTheKeysDiffer) {
+    OptionForm& f = open();
+    f.Option1[1]->setChecked(true);
+    f.Option2[1]->setChecked(true);
+    f.Check1->setChecked(false);
+    pressKeyButton(f, 0, Qt::Key_A);
+    ui::Click(f.Command2);
+    EXPECT_FALSE(Forms::IsLoaded<OptionForm>());
+    EXPECT_EQ(MesTime, 6);
+    EXPECT_EQ(InputDevice, 1);
+    EXPECT_FALSE(MusicOn);
+    EXPECT_TRUE(SoundOn);
+    EXPECT_EQ(option("Mes"), QStringLiteral("6"));
+    EXPECT_EQ(option("Div"), QStringLiteral("1"));
+    EXPECT_EQ(option("Bgm"), QStringLiteral("False"));
+    EXPECT_EQ(option("Wav"), QStringLiteral("True"));
+    const char* keys[] = {"65", "68", "90", "88", "67", "86"};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(option(QStringLiteral("Key%1").arg(i).toLatin1().constData()), QLatin1String(keys[i]));
+}
+
+TEST_F(OptionFormTest, DuplicateKeysStoreTheOtherOptionsButNotTheKeys) {
+    OptionForm& f = open();
+    f.Option1[0]->setChecked(true);
+    f.Option2[1]->setChecked(true);
+    pressKeyButton(f, 5, Qt::Key_S);  // the same key as button 0
+    EXPECT_EQ(f.Command1[5]->text(), QStringLiteral("S"));
+    dismissAfter(50);
+    ui::Click(f.Command2);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], QStringLiteral("「キーボード」の指定にところで同じキーを指定しているよ。"));
+    EXPECT_TRUE(Forms::IsLoaded<OptionForm>());
+    EXPECT_EQ(option("Mes"), QStringLiteral("3"));
+    EXPECT_EQ(option("Div"), QStringLiteral("1"));
+    EXPECT_EQ(option("Bgm"), QStringLiteral("True"));
+    for (const char* key : {"Key0", "Key1", "Key2", "Key3", "Key4", "Key5"}) EXPECT_EQ(option(key), QStringLiteral("<absent>"));
+    // The running game already uses the duplicate.
+    EXPECT_EQ(PlayKeys[5], 83);
+}
+
+TEST_F(OptionFormTest, CancelAfterChangingAKeyKeepsItInMemoryOnly) {
+    OptionForm& f = open();
+    f.Option1[0]->setChecked(true);
+    pressKeyButton(f, 2, Qt::Key_Escape);
+    EXPECT_EQ(PlayKeys[2], 27);
+    EXPECT_EQ(f.Command1[2]->text(), QStringLiteral("[ESC]"));
+    ui::Click(f.Command3);
+    EXPECT_FALSE(Forms::IsLoaded<OptionForm>());
+    EXPECT_EQ(PlayKeys[2], 27);
+    EXPECT_EQ(MesTime, 15);
+    EXPECT_EQ(option("Key2"), QStringLiteral("<absent>"));
+    EXPECT_EQ(option("Mes"), QStringLiteral("<absent>"));
+}
+
+TEST_F(OptionFormTest, CaptureTakesTheReleasedKey) {
+    struct Case {
+        int qtKey;
+        Qt::KeyboardModifiers mods;
+        int16_t code;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {Qt::Key_Escape, Qt::NoModifier, 27, "[ESC]"},
+        {Qt::Key_Exclam, Qt::ShiftModifier, 49, "1"},  // shift state ignored
+        {Qt::Key_5, Qt::KeypadModifier, 101, "Num5"},
+        {Qt::Key_F12, Qt::NoModifier, 123, "F12"},
+        {Qt::Key_Left, Qt::NoModifier, 37, "[←]"},
+        {Qt::Key_Tab, Qt::NoModifier, 9, "[Tab]"},
+        {Qt::Key_Semicolon, Qt::NoModifier, 186, "--"},
+    };
+    OptionForm& f = open();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        pressKeyButton(f, 1, c.qtKey, c.mods);
+        EXPECT_EQ(PlayKeys[1], c.code);
+        EXPECT_EQ(f.Command1[1]->text(), QString::fromUtf8(c.caption));
+    }
+}
+
+TEST_F(OptionFormTest, ClosingTheCaptureWindowWithoutAKeyKeepsTheKey) {
+    OptionForm& f = open();
+    pressKeyButton(f, 3, Qt::Key_unknown);
+    EXPECT_EQ(PlayKeys[3], 88);
+    EXPECT_EQ(f.Command1[3]->text(), QStringLiteral("X"));
+}
+
+TEST_F(OptionFormTest, CaptureKeyReturnsZeroWhenClosedWithoutAKey) {
+    time->after(10, [] { Forms::Find<KeyForm>()->close(); });
+    EXPECT_EQ(CaptureKey(), 0);
+    time->after(10, [] {
+        KeyForm* k = Forms::Find<KeyForm>();
+        EXPECT_EQ(k->windowTitle(), QStringLiteral("キーボードの自動設定"));
+        EXPECT_EQ(k->Label1->text(), QStringLiteral("変更するキーを押してください。"));
+        ui::KeyPress(k, Qt::Key_Control, Qt::ControlModifier);
+        ui::KeyRelease(k, Qt::Key_Control);
+    });
+    EXPECT_EQ(CaptureKey(), 17);
+    EXPECT_EQ(CapturedKey, 17);
+}
+
+TEST(OptionRules, KeysDistinct) {
+    EXPECT_TRUE(KeysDistinct({83, 68, 90, 88, 67, 86}));
+    EXPECT_FALSE(KeysDistinct({83, 68, 90, 88, 67, 83}));
+    EXPECT_FALSE(KeysDistinct({83, 68, 90, 88, 86, 86}));
+    EXPECT_FALSE(KeysDistinct({0, 0, 1, 2, 3, 4}));
+}
+
+}  // namespace
