@@ -424,8 +424,12 @@ bool AudioEngine::startPlayerLocked(Sequence& s, double fromMs, std::optional<do
     int block = takeBlockLocked(s);
     resetBlockLocked(block);
     fluid_player_set_playback_callback(p, &AudioEngine::forwardEvent, &s);
-    fluid_player_add_mem(p, s.bytes.data(), s.bytes.size());
-    if (fromMs > 0) fluid_player_seek(p, static_cast<int>(std::min<int64_t>(s.info.msToTick(fromMs), INT32_MAX)));
+    if (fromMs > 0) {
+        std::vector<uint8_t> rest = MidiFrom(s.bytes.data(), s.bytes.size(), s.info.msToTick(fromMs));
+        fluid_player_add_mem(p, rest.data(), rest.size());
+    } else {
+        fluid_player_add_mem(p, s.bytes.data(), s.bytes.size());
+    }
     fluid_player_play(p);
     s.player = p;
     s.pending = false;
@@ -459,8 +463,7 @@ int AudioEngine::forwardEvent(void* data, fluid_midi_event_t* event) {
     int ch = fluid_midi_event_get_channel(event);
     fluid_midi_event_set_channel(event, s->block * 16 + (ch & 15));
     int result = fluid_synth_handle_midi_event(s->engine->synth_, event);
-    // The event belongs to the player's copy of the file and is sent again
-    // when the player seeks, so it gets its own channel back.
+    // The event belongs to the player's copy of the file, which stays as read.
     fluid_midi_event_set_channel(event, ch);
     return result;
 }

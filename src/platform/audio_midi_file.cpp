@@ -15,9 +15,20 @@ constexpr int32_t kDefaultTempo = 500000;  // 120 quarter notes a minute
 // here exactly when the player will be able to load it: running status carries
 // over from one track to the next, meta events that the reader checks must
 // have their fixed sizes, and a track may end without its end-of-track event.
+// Sees every event the player keeps, in file order. `body` is what follows
+// the status byte: the data bytes of a channel message, the type, length and
+// data of a meta event, the length and data of a system exclusive message.
+class EventSink {
+public:
+    virtual ~EventSink() = default;
+    virtual void beginTrack() = 0;
+    virtual void event(int64_t tick, uint8_t status, const uint8_t* body, size_t size) = 0;
+    virtual void endTrack() = 0;
+};
+
 class Reader {
 public:
-    Reader(const uint8_t* data, size_t size) : d_(data), n_(size) {}
+    Reader(const uint8_t* data, size_t size, EventSink* sink = nullptr) : d_(data), n_(size), sink_(sink) {}
 
     std::optional<MidiInfo> read() {
         if (n_ < 14 || std::memcmp(d_, "MThd", 4) != 0 || be32(d_ + 4) != 6) return std::nullopt;
@@ -74,8 +85,14 @@ private:
                 if (id[i] & 0x80) return false;
             uint32_t len = be32(d_ + pos_ + 4);
             pos_ += 8;
-            if (std::memcmp(id, "MTrk", 4) == 0) return readEvents(info, len);
-            if (!skip(len)) return false;
+            if (std::memcmp(id, "MTrk", 4) != 0) {
+                if (!skip(len)) return false;
+                continue;
+            }
+            if (sink_) sink_->beginTrack();
+            if (!readEvents(info, len)) return false;
+            if (sink_) sink_->endTrack();
+            return true;
         }
     }
 
@@ -96,6 +113,7 @@ private:
                 status = running_;
             }
             running_ = status;
+            const size_t body = pos_;
             bool kept = true;
             if (status == 0xF0) {
                 uint32_t size;
@@ -149,6 +167,7 @@ private:
             if (kept) {
                 tick += pending;
                 pending = 0;
+                if (sink_) sink_->event(tick, static_cast<uint8_t>(status), d_ + body, pos_ - body);
             }
         }
         // A declared length beyond what was read is skipped; when that runs
@@ -164,12 +183,89 @@ private:
 
     const uint8_t* d_;
     size_t n_;
+    EventSink* sink_;
     size_t pos_ = 0;
     int running_ = -1;
     std::vector<MidiInfo::TempoChange> tempo_;
 };
 
+void putVarlen(std::vector<uint8_t>& out, uint64_t v) {
+    uint8_t buf[10];
+    int n = 0;
+    buf[n++] = v & 0x7F;
+    while (v >>= 7) buf[n++] = static_cast<uint8_t>((v & 0x7F) | 0x80);
+    while (n) out.push_back(buf[--n]);
+}
+
+// Writes the file again as it stands at `target`: what sets up the channels
+// and the tempo before that tick happens at once at the start, the notes
+// before it are left out, and everything from it on keeps its timing.
+class Trimmer : public EventSink {
+public:
+    explicit Trimmer(int64_t target) : target_(target) {}
+
+    void beginTrack() override {
+        track_.clear();
+        last_ = 0;
+        ended_ = false;
+    }
+    void event(int64_t tick, uint8_t status, const uint8_t* body, size_t size) override {
+        if (ended_) return;
+        const bool meta = status == 0xFF;
+        if (meta && size > 0 && body[0] == 0x2F) {
+            endAt(std::max<int64_t>(tick - target_, last_));
+            return;
+        }
+        if (tick >= target_) {
+            put(tick - target_, status, body, size);
+            return;
+        }
+        const int type = status & 0xF0;
+        const bool setup = meta ? (size > 0 && body[0] == 0x51) : (type == 0xB0 || type == 0xC0 || type == 0xD0 || type == 0xE0);
+        if (setup) put(0, status, body, size);
+    }
+    void endTrack() override {
+        if (!ended_) endAt(last_);
+        out_.insert(out_.end(), {'M', 'T', 'r', 'k'});
+        for (int i = 3; i >= 0; --i) out_.push_back(static_cast<uint8_t>(track_.size() >> (8 * i)));
+        out_.insert(out_.end(), track_.begin(), track_.end());
+    }
+    std::vector<uint8_t>& out() { return out_; }
+
+private:
+    void put(int64_t tick, uint8_t status, const uint8_t* body, size_t size) {
+        putVarlen(track_, static_cast<uint64_t>(tick - last_));
+        track_.push_back(status);
+        track_.insert(track_.end(), body, body + size);
+        last_ = tick;
+    }
+    void endAt(int64_t tick) {
+        static const uint8_t kEnd[] = {0x2F, 0x00};
+        put(tick, 0xFF, kEnd, 2);
+        ended_ = true;
+    }
+
+    int64_t target_;
+    std::vector<uint8_t> out_;
+    std::vector<uint8_t> track_;
+    int64_t last_ = 0;
+    bool ended_ = false;
+};
+
 }  // namespace
+
+std::vector<uint8_t> MidiFrom(const uint8_t* data, size_t size, int64_t tick) {
+    Trimmer trimmer(std::max<int64_t>(0, tick));
+    if (!data || !Reader(data, size, &trimmer).read()) return {};
+    std::vector<uint8_t> file(data, data + 14);
+    file.insert(file.end(), trimmer.out().begin(), trimmer.out().end());
+    return file;
+}
+
+std::optional<MidiInfo> ReadMidiInfo(const uint8_t* data, size_t size) {
+    if (!data) return std::nullopt;
+    return Reader(data, size).read();
+}
 
 double MidiInfo::tickToMs(int64_t tick) const {
     double ms = 0;

@@ -39,4 +39,11 @@ inline std::optional<MidiInfo> ReadMidiInfo(const std::vector<uint8_t>& bytes) {
     return ReadMidiInfo(bytes.data(), bytes.size());
 }
 
+// The file as it stands at a tick, for playing from the middle: channel set-up
+// and tempo from before the tick take effect at once, notes from before it are
+// dropped, and what follows keeps its timing. Empty when the bytes do not pass
+// ReadMidiInfo. (FluidSynth's own seek cannot be used with more than 16
+// channels on the synth.)
+std::vector<uint8_t> MidiFrom(const uint8_t* data, size_t size, int64_t tick);
+
 }  // namespace audio
