@@ -22,9 +22,15 @@ void StartDuel(const QString& name, int16_t face, int32_t paramA, int32_t paramB
 
 namespace {
 constexpr uint8_t kFirstCastle = 1, kNewCastle = 2, kPractice = 255;
+DuelOutcome g_lastOutcome;
+}  // namespace
+
+DuelOutcome LastDuelOutcome() {
+    return g_lastOutcome;
 }
 
 void DuelEnd(bool won, int32_t score) {
+    g_lastOutcome = DuelOutcome{won, score};
     switch (GameMode) {
         case kFirstCastle:
             LastWon = won;

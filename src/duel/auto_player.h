@@ -1,0 +1,40 @@
+#pragma once
+// A scripted player: it looks at the duel window the way a person does (the
+// cards shown, the deck gauge, which panel is up) and plays through real key
+// and mouse events at a chosen pace. It plays whole duels in the end-to-end
+// tests and the benchmarks, and is handy for balancing the opponents.
+#include "platform/timer.h"
+
+#include <QObject>
+#include <QPointer>
+#include <cstdint>
+
+class VantraForm;
+
+class AutoPlayer : public QObject {
+    Q_OBJECT
+public:
+    struct Style {
+        bool keyboard = true;
+        int32_t thinkMs = 250;  // between two card actions
+        int32_t hitMs = 40;     // between two hits in a contest
+    };
+
+    AutoPlayer(VantraForm& form, Style style);
+
+    // What the player has done and seen so far.
+    int draws = 0, lays = 0, merges = 0, hits = 0;
+    int contestsSeen = 0, reDealsSeen = 0;
+    bool sawResult = false;
+
+private:
+    void Tick();
+    void PlayCards();
+    void Hit();
+
+    QPointer<VantraForm> form_;
+    Style style_;
+    host::Timer timer_;
+    bool inContest_ = false;
+    bool inPause_ = false;
+};

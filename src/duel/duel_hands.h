@@ -1,0 +1,22 @@
+#pragma once
+// A player's hands on the duel window: real key and mouse events, delivered
+// the way the window system delivers them. The scripted player, the
+// end-to-end tests and the benchmarks play through these.
+#include <Qt>
+#include <cstdint>
+
+class VantraForm;
+
+namespace duel_hands {
+
+// Presses and releases the key with this Windows virtual-key code.
+void ReleaseKey(VantraForm& form, int16_t vk);
+// A left click on card image 1..10.
+void ClickCard(VantraForm& form, int index);
+// Drags card image `from` (a place of the player's row) and drops it on the
+// middle of card image `to`.
+void DragCard(VantraForm& form, int from, int to);
+// A click on the contest panel with the given button.
+void ClickContest(VantraForm& form, Qt::MouseButton button = Qt::LeftButton);
+
+}  // namespace duel_hands
