@@ -11,7 +11,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
+#include <vector>
 
 namespace {
 constexpr int16_t kTimed = 0, kOk = -1, kQuestion = 1, kYes = 10, kNo = 20;
@@ -20,10 +23,54 @@ constexpr int16_t kTimed = 0, kOk = -1, kQuestion = 1, kYes = 10, kNo = 20;
 constexpr int16_t kMesTimeWaits = 15;
 constexpr int32_t kMesTimeStepMs = 300;
 
-constexpr int kFaceLeft = 14, kFaceTop = 14, kFaceWidth = 85, kFaceHeight = 100;
-constexpr int kTextLeft = 112, kTextWidth = Sheet5::kWidth - kTextLeft - 12;
-constexpr int kSpeakerTop = 12, kSpeakerHeight = 20;
-constexpr int kTextTop = 38, kTextHeight = 82;
+// Places on the backgrounds: the face slot, the speaker's ribbon along the top
+// and the ruled lines the text sits on, 20 pixels apart.
+constexpr int kFaceLeft = 12, kFaceTop = 12, kFaceWidth = 85, kFaceHeight = 100;
+constexpr int kTextLeft = 110, kTextWidth = Sheet5::kWidth - kTextLeft - 14;
+constexpr int kSpeakerTop = 11, kSpeakerHeight = 20;
+constexpr int kTextTop = 36, kTextHeight = 86;
+constexpr int kFirstBaseline = 55 - kTextTop, kLinePitch = 20;
+
+// The text label writes its lines on the background's rules instead of at the
+// font's own line spacing.
+class RuledLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    // How many lines the text takes at the label's width.
+    int lineCount() const { return static_cast<int>(layoutLines().size()); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::WindowText));
+        p.setFont(font());
+        int n = 0;
+        for (const QString& line : layoutLines()) {
+            p.drawText(QPointF(0, kFirstBaseline + kLinePitch * n), line);
+            ++n;
+        }
+    }
+
+private:
+    std::vector<QString> layoutLines() const {
+        std::vector<QString> lines;
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        for (const QString& paragraph : text().split(QLatin1Char('\n'))) {
+            QString para = paragraph;
+            para.remove(QLatin1Char('\r'));
+            QTextLayout layout(para, font());
+            layout.setTextOption(option);
+            layout.beginLayout();
+            for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
+                l.setLineWidth(width());
+                lines.push_back(para.mid(l.textStart(), l.textLength()));
+            }
+            layout.endLayout();
+        }
+        return lines;
+    }
+};
 
 // The text colour that reads best on the part of the background under the
 // text: the sheet may be a dark night panel or light parchment.
@@ -70,11 +117,9 @@ MesForm::MesForm() {
     Label1->setFont(look::Gothic(13, true));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    Label2 = new QLabel(this);
+    Label2 = new RuledLabel(this);
     Label2->setGeometry(kTextLeft, kTextTop, kTextWidth, kTextHeight);
     Label2->setFont(look::Mincho(15));
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setWordWrap(true);
 
     const std::array<int, 2> lefts{Sheet5::kYesLeft, Sheet5::kNoLeft};
     for (size_t i = 0; i < Label3.size(); ++i) {
@@ -139,6 +184,8 @@ void MesForm::Form_Unload(bool& cancel) {
     host::DoEvents();
     if (onClosed_) onClosed_(MesMode);
 }
+
+int MesForm::textLineCount() const { return static_cast<const RuledLabel*>(Label2)->lineCount(); }
 
 void MesForm::closeByRule() {
     closingByRule_ = true;

@@ -43,6 +43,8 @@ public:
     // timer while this one waited cannot hand this caller its answer.
     void setOnClosed(std::function<void(int16_t)> f) { onClosed_ = std::move(f); }
     int16_t mode() const { return mode_; }
+    // Lines the text takes on the window's ruled lines (four fit).
+    int textLineCount() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;

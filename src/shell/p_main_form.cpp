@@ -18,7 +18,7 @@ constexpr uint8_t kPracticeMode = 255;
 constexpr int16_t kPracticeMusic = 3;
 // The size the window keeps if its picture cannot be read.
 constexpr int kDefaultWidth = 480, kDefaultHeight = 360;
-constexpr int kButtonWidth = 188, kButtonHeight = 32, kGap = 12, kBottom = 20;
+constexpr int kButtonWidth = 188, kButtonHeight = 32, kGap = 10;
 }  // namespace
 
 PracticeValues PracticeLevelValues(int16_t level) {
@@ -54,14 +54,13 @@ void p_MainForm::Form_Load() {
     Picture = LoadPicture(DataFileName("Data", 6));
     const QSize size = Picture.isNull() ? QSize(kDefaultWidth, kDefaultHeight) : Picture.deviceIndependentSize().toSize();
     setFixedSize(size);
-    // The three levels side by side on the lower part of the picture, the way
-    // back centred beneath them.
-    const int w = std::min(kButtonWidth, (size.width() - 4 * kGap) / 3);
-    const int left = (size.width() - (3 * w + 2 * kGap)) / 2;
-    const int backTop = size.height() - kBottom - kButtonHeight;
-    const int levelTop = backTop - kGap - kButtonHeight;
-    for (int i = 0; i < 3; ++i) Image1[static_cast<size_t>(i)]->setGeometry(left + i * (w + kGap), levelTop, w, kButtonHeight);
-    Image1[3]->setGeometry((size.width() - w) / 2, backTop, w, kButtonHeight);
+    // A column in the middle of the table, clear of the cards in its corners.
+    const int w = std::min(kButtonWidth, size.width() - 2 * kGap);
+    const int column = 4 * kButtonHeight + 3 * kGap;
+    const int top = (size.height() - column) / 2 + kButtonHeight / 2;
+    for (int i = 0; i < 4; ++i)
+        Image1[static_cast<size_t>(i)]->setGeometry((size.width() - w) / 2, top + i * (kButtonHeight + kGap), w,
+                                                    kButtonHeight);
     CenterInHost();
 }
 
