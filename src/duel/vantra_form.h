@@ -83,6 +83,9 @@ public:
     void Timer1_Timer();
     void EndTimer_Timer();
 
+    // True while a dragged card follows the pointer.
+    bool dragGhostShown() const { return dragGhost_ && !dragGhost_->isHidden(); }
+
     // CardSetTimer as the duel switches it; it only wakes while a card changed.
     bool cardSetEnabled() const { return CardSetOn; }
     void SetCardSetTimer(bool on);

@@ -18,6 +18,7 @@ protected:
         InputDevice = 1;
         SoundOn = false;
         MusicOn = false;
+        MesTime = 3;  // timed messages close after 900 ms
     }
 
     // Opens a practice duel and returns its window (still counting down).
