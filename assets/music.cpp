@@ -49,7 +49,8 @@ Piece Prologue() {  // 1: the story of the Demon King scrolls up
                           .broad = true}},
             .form = "I A B",
             .finalChord = "i",
-            .ritardando = 0.75};
+            .ritardando = 0.75,
+            .gainDb = 2};
 }
 
 Piece Title() {  // 2: the game's own theme
@@ -92,7 +93,8 @@ Piece Title() {  // 2: the game's own theme
                           .groove = Groove::HalfTime,
                           .broad = true}},
             .form = "I A B A C A B A",
-            .finalChord = "I"};
+            .finalChord = "I",
+            .gainDb = -2};
 }
 
 Piece Maps() {  // 3: the castle maps and practice
@@ -134,7 +136,8 @@ Piece Maps() {  // 3: the castle maps and practice
                           .groove = Groove::Ballad,
                           .broad = true}},
             .form = "I A A B A C A B C B A A",
-            .finalChord = "I"};
+            .finalChord = "I",
+            .gainDb = 4};
 }
 
 Piece Town() {  // 4: stage 1, the townspeople's revolt, a cheeky polka
@@ -186,7 +189,8 @@ Piece Town() {  // 4: stage 1, the townspeople's revolt, a cheeky polka
             .form = "I A A B A C C D D A B A B A",
             .finalChord = "I",
             .finalBars = 1,
-            .ritardando = 0.9};
+            .ritardando = 0.9,
+            .gainDb = 5};
 }
 
 Piece Barracks() {  // 5: stage 3, the infantry, a minor-key march
@@ -230,7 +234,8 @@ Piece Barracks() {  // 5: stage 3, the infantry, a minor-key march
                           .groove = Groove::HalfTime,
                           .broad = true}},
             .form = "I A A B A C C A B A B A",
-            .finalChord = "i"};
+            .finalChord = "i",
+            .gainDb = -3};
 }
 
 Piece Elite() {  // 6: stage 4, the five elite warriors, hard rock
@@ -281,7 +286,8 @@ Piece Elite() {  // 6: stage 4, the five elite warriors, hard rock
                           .groove = Groove::HalfTime,
                           .broad = true}},
             .form = "I A A B A C I B A D D C B C A A",
-            .finalChord = "i"};
+            .finalChord = "i",
+            .gainDb = 1};
 }
 
 Piece FourKings() {  // 7: stage 5, the four kings, dark and regal
@@ -325,7 +331,8 @@ Piece FourKings() {  // 7: stage 5, the four kings, dark and regal
                           .groove = Groove::HalfTime,
                           .broad = true}},
             .form = "I A A B A C B A I A B C B A A",
-            .finalChord = "i"};
+            .finalChord = "i",
+            .gainDb = -3};
 }
 
 Piece Maidens() {  // 8: stage 6, the three maidens, a quick and haughty waltz
@@ -370,7 +377,8 @@ Piece Maidens() {  // 8: stage 6, the three maidens, a quick and haughty waltz
                           .groove = Groove::Waltz,
                           .broad = true}},
             .form = "I A A B A C B A B C A B A",
-            .finalChord = "i"};
+            .finalChord = "i",
+            .gainDb = 2};
 }
 
 Piece MakingOf() {  // 9: the making-of, fond and a little wistful
@@ -413,7 +421,8 @@ Piece MakingOf() {  // 9: the making-of, fond and a little wistful
                           .groove = Groove::Ballad,
                           .broad = true}},
             .form = "I A A B A C B A B A",
-            .finalChord = "Imaj7"};
+            .finalChord = "Imaj7",
+            .gainDb = 4};
 }
 
 Piece Staff() {  // 10: the staff roll, a warm ballad
@@ -450,7 +459,8 @@ Piece Staff() {  // 10: the staff roll, a warm ballad
             .form = "I A B A B A",
             .finalChord = "I",
             .finalBars = 2,
-            .ritardando = 0.7};
+            .ritardando = 0.7,
+            .gainDb = 2};
 }
 
 Piece Ending() {  // 11: the ending, from relief to a bright farewell
@@ -495,7 +505,8 @@ Piece Ending() {  // 11: the ending, from relief to a bright farewell
             .form = "I A B A C A C",
             .finalChord = "I9",
             .finalBars = 3,
-            .ritardando = 0.7};
+            .ritardando = 0.7,
+            .gainDb = 1};
 }
 
 Piece FinalBattle() {  // 12: stage 16, the last duel with the Super Demon King
@@ -546,9 +557,10 @@ Piece FinalBattle() {  // 12: stage 16, the last duel with the Super Demon King
                           .bass = Bass::Whole,
                           .groove = Groove::HalfTime,
                           .broad = true}},
-            .form = "I A A B A C I B A D C B A C B A A",
+            .form = "I A A B A C I B A D C B A C B B A A",
             .finalChord = "i",
-            .ritardando = 0.7};
+            .ritardando = 0.7,
+            .gainDb = -4};
 }
 
 Piece GateAndCouncil() {  // 13: stages 2 and 7, the gatekeeper and the strategists, sly and funky
@@ -595,7 +607,8 @@ Piece GateAndCouncil() {  // 13: stages 2 and 7, the gatekeeper and the strategi
             .form = "I A A B A C A B C B A B A",
             .finalChord = "i7",
             .finalBars = 1,
-            .ritardando = 0.85};
+            .ritardando = 0.85,
+            .gainDb = 3};
 }
 
 Piece DemonKing() {  // 14: stages 8 and 9, the Demon King in his palace
@@ -646,7 +659,7 @@ Piece DemonKing() {  // 14: stages 8 and 9, the Demon King in his palace
                           .bass = Bass::Whole,
                           .groove = Groove::HalfTime,
                           .broad = true}},
-            .form = "I A A B A C I B A D C B A C B A",
+            .form = "I A A B A C I B A D C B A C B A A",
             .finalChord = "i",
             .ritardando = 0.75};
 }
@@ -691,7 +704,8 @@ Piece SuperGate() {  // 15: stage 11, the new castle's gate
                           .groove = Groove::HalfTime,
                           .broad = true}},
             .form = "I A A B A C B A I A B C B A B A",
-            .finalChord = "i"};
+            .finalChord = "i",
+            .gainDb = 2};
 }
 
 Piece SuperStrategistTwo() {  // 16: stage 14, the second strategist, baroque and cold
@@ -734,8 +748,9 @@ Piece SuperStrategistTwo() {  // 16: stage 14, the second strategist, baroque an
                           .bass = Bass::Gallop,
                           .groove = Groove::Double,
                           .broad = true}},
-            .form = "I A A B A C I B A C B A B C B A",
-            .finalChord = "i"};
+            .form = "I A A B A C I B A C B A B C B A A",
+            .finalChord = "i",
+            .gainDb = -2.5};
 }
 
 Piece SuperStrategistOne() {  // 17: stage 15, the first strategist, the storm before the end
@@ -778,7 +793,7 @@ Piece SuperStrategistOne() {  // 17: stage 15, the first strategist, the storm b
                           .bass = Bass::Gallop,
                           .groove = Groove::Double,
                           .broad = true}},
-            .form = "I A A B A C I B A C B A C B A B A",
+            .form = "I A A B A C I B A C B A C B A C B A",
             .finalChord = "i"};
 }
 
@@ -823,7 +838,8 @@ Piece SuperWarrior() {  // 18: stage 12, the super warrior
                           .groove = Groove::Double,
                           .broad = true}},
             .form = "I A A B A C I B A C B A C A B A",
-            .finalChord = "i"};
+            .finalChord = "i",
+            .gainDb = 1};
 }
 
 Piece SuperKing() {  // 19: stage 13, the super king
@@ -866,8 +882,9 @@ Piece SuperKing() {  // 19: stage 13, the super king
                           .bass = Bass::Whole,
                           .groove = Groove::HalfTime,
                           .broad = true}},
-            .form = "I A A B A C I B A C B A B A",
-            .finalChord = "i"};
+            .form = "I A A B A C I B A C B A C B A",
+            .finalChord = "i",
+            .gainDb = -3};
 }
 
 }  // namespace

@@ -62,6 +62,7 @@ struct Piece {
     std::string finalChord = "I";   // the held chord that ends the piece
     int finalBars = 2;              // how long it is held
     double ritardando = 0.8;        // tempo reached at the end, as a fraction of bpm
+    double gainDb = 0.0;            // evens out loudness between pieces (channel volumes)
 };
 
 // The finished Standard MIDI File.
