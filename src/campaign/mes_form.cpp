@@ -127,8 +127,9 @@ MesForm::MesForm() {
         Label3[i]->setGeometry(lefts[i], Sheet5::kAreaTop, Sheet5::kAreaWidth, Sheet5::kAreaHeight);
     }
 
-    for (QWidget* w : {static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Image1), static_cast<QWidget*>(Label1),
-                       static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3[0]), static_cast<QWidget*>(Label3[1])})
+    for (QWidget* w :
+         {static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Image1), static_cast<QWidget*>(Label1),
+          static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3[0]), static_cast<QWidget*>(Label3[1])})
         w->installEventFilter(this);
 
     Timer1 = new host::Timer(this, 0, [this] { Timer1_Timer(); });
@@ -162,7 +163,8 @@ void MesForm::Form_Load() {
     Picture1->setGeometry(0, 0, Sheet5::kWidth, height);
     if (!MesSheetPicture.isNull()) Picture1->setPixmap(MesSheetPicture.copy(0, top, Sheet5::kWidth, height));
 
-    const QColor ink = inkOver(MesSheetPicture, QRect(kTextLeft, top + kSpeakerTop, kTextWidth, kTextTop + kTextHeight - kSpeakerTop));
+    const QColor ink =
+        inkOver(MesSheetPicture, QRect(kTextLeft, top + kSpeakerTop, kTextWidth, kTextTop + kTextHeight - kSpeakerTop));
     QPalette pal = Label1->palette();
     pal.setColor(QPalette::WindowText, ink);
     Label1->setPalette(pal);
@@ -185,7 +187,9 @@ void MesForm::Form_Unload(bool& cancel) {
     if (onClosed_) onClosed_(MesMode);
 }
 
-int MesForm::textLineCount() const { return static_cast<const RuledLabel*>(Label2)->lineCount(); }
+int MesForm::textLineCount() const {
+    return static_cast<const RuledLabel*>(Label2)->lineCount();
+}
 
 void MesForm::closeByRule() {
     closingByRule_ = true;

@@ -27,12 +27,12 @@ public:
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;
 
-    QLabel* Picture1;              // background, cut from the message sheet
-    QLabel* Image1;                // the speaker's face
-    QLabel* Label1;                // speaker line
-    QLabel* Label2;                // the text
+    QLabel* Picture1;               // background, cut from the message sheet
+    QLabel* Image1;                 // the speaker's face
+    QLabel* Label1;                 // speaker line
+    QLabel* Label2;                 // the text
     std::array<QLabel*, 2> Label3;  // click areas: 0 yes, 1 no or OK
-    host::Timer* Timer1;           // closes a timed message
+    host::Timer* Timer1;            // closes a timed message
 
     void Form_Click();
     void Form_KeyDown();

@@ -27,7 +27,9 @@ void StartSysInfoFrom(const QStringList& searchPaths) {
     host::ShowMessageBox(QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"), QString(), host::MsgIcon::None);
 }
 
-void StartSysInfo() { StartSysInfoFrom({}); }
+void StartSysInfo() {
+    StartSysInfoFrom({});
+}
 
 frmAbout::frmAbout() {
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
@@ -66,6 +68,10 @@ void frmAbout::Form_Load() {
     CenterDialog(*this);
 }
 
-void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
+void frmAbout::cmdSysInfo_Click() {
+    StartSysInfo();
+}
 
-void frmAbout::cmdOK_Click() { Unload(); }
+void frmAbout::cmdOK_Click() {
+    Unload();
+}

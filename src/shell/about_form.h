@@ -15,11 +15,11 @@ public:
     bool isDialog() const override { return true; }
     void Form_Load() override;
 
-    QLabel* picIcon;         // "Data9._vx"
+    QLabel* picIcon;  // "Data9._vx"
     QLabel* lblTitle;
-    QLabel* lblVersion;      // "Ver 3.1"
-    QLabel* lblRevision;     // "Revision 24"
-    QPushButton* cmdSysInfo; // "ｼｽﾃﾑ情報(&S)..."
+    QLabel* lblVersion;       // "Ver 3.1"
+    QLabel* lblRevision;      // "Revision 24"
+    QPushButton* cmdSysInfo;  // "ｼｽﾃﾑ情報(&S)..."
     QPushButton* cmdOK;
 
     void cmdSysInfo_Click();

@@ -71,7 +71,9 @@ void BackForm::paintEvent(QPaintEvent*) {
     look::PaintNight(p, QRectF(rect()));
 }
 
-void BackForm::resizeEvent(QResizeEvent*) { Form_Resize(); }
+void BackForm::resizeEvent(QResizeEvent*) {
+    Form_Resize();
+}
 
 void BackForm::showEvent(QShowEvent* e) {
     GameForm::showEvent(e);

@@ -5,13 +5,23 @@
 
 namespace {
 constexpr std::array<std::pair<int16_t, const char*>, 33> kNamed{{
-    {3, "[Cancel]"},     {8, "[BS]"},         {9, "[Tab]"},       {12, "[Clear]"},    {13, "[Enter]"},
-    {16, "[Shift]"},     {17, "[Ctrl]"},      {18, "[Menu]"},     {19, "[Pause]"},    {20, "[CapsLock]"},
-    {27, "[ESC]"},       {32, "[Space]"},     {33, "[PageUp]"},   {34, "[PageDown]"}, {35, "[End]"},
-    {36, "[Home]"},      {37, "[←]"},         {38, "[↑]"},        {39, "[→]"},        {40, "[↓]"},
-    {41, "[Select]"},    {42, "[PrintScreen]"}, {44, "[Snapshot]"}, {45, "[Ins]"},     {46, "[Del]"},
-    {47, "[Help]"},      {106, "*"},          {107, "+"},         {108, "[NumEnter]"}, {109, "-"},
-    {110, "."},          {111, "/"},          {144, "[NumLock]"},
+    {3, "[Cancel]"},     {8, "[BS]"},
+    {9, "[Tab]"},        {12, "[Clear]"},
+    {13, "[Enter]"},     {16, "[Shift]"},
+    {17, "[Ctrl]"},      {18, "[Menu]"},
+    {19, "[Pause]"},     {20, "[CapsLock]"},
+    {27, "[ESC]"},       {32, "[Space]"},
+    {33, "[PageUp]"},    {34, "[PageDown]"},
+    {35, "[End]"},       {36, "[Home]"},
+    {37, "[←]"},         {38, "[↑]"},
+    {39, "[→]"},         {40, "[↓]"},
+    {41, "[Select]"},    {42, "[PrintScreen]"},
+    {44, "[Snapshot]"},  {45, "[Ins]"},
+    {46, "[Del]"},       {47, "[Help]"},
+    {106, "*"},          {107, "+"},
+    {108, "[NumEnter]"}, {109, "-"},
+    {110, "."},          {111, "/"},
+    {144, "[NumLock]"},
 }};
 }  // namespace
 

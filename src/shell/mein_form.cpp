@@ -3,6 +3,7 @@
 #include "campaign/mes_form.h"
 #include "campaign/roster.h"
 #include "media/mci.h"
+#include "platform/launcher.h"
 #include "shell/about_form.h"
 #include "shell/back_form.h"
 #include "shell/help_form.h"
@@ -11,7 +12,6 @@
 #include "shell/p_main_form.h"
 #include "shell/placement.h"
 #include "shell/shell_art.h"
-#include "platform/launcher.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,10 +37,14 @@ struct MenuModeRow {
 };
 MenuModeRow menuModeRow(int16_t mode) {
     switch (mode) {
-    case 0: return {false, false, false, false, true};  // duel and scenes
-    case 1: return {true, true, false, true, true};     // title
-    case 2: return {false, true, true, false, true};    // castle maps
-    default: return {true, true, true, true, true};
+        case 0:
+            return {false, false, false, false, true};  // duel and scenes
+        case 1:
+            return {true, true, false, true, true};  // title
+        case 2:
+            return {false, true, true, false, true};  // castle maps
+        default:
+            return {true, true, true, true, true};
     }
 }
 }  // namespace
@@ -163,9 +167,13 @@ bool MeinForm::eventFilter(QObject* watched, QEvent* e) {
     return GameForm::eventFilter(watched, e);
 }
 
-void MeinForm::mnuNew_Click() { OpenBot1(); }
+void MeinForm::mnuNew_Click() {
+    OpenBot1();
+}
 
-void MeinForm::mnuLoad_Click() { OpenBot2(); }
+void MeinForm::mnuLoad_Click() {
+    OpenBot2();
+}
 
 void MeinForm::mnuSave_Click() {
     // Saving is done with the map screens' own save button. Once the save-slot
@@ -179,12 +187,22 @@ void MeinForm::mnuLevel_Click(int level) {
     Bot(static_cast<int16_t>(level));
 }
 
-void MeinForm::mnuEnd_Click() { close(); }
+void MeinForm::mnuEnd_Click() {
+    close();
+}
 
-void MeinForm::mnuHelpShow_Click() { Forms::Get<HelpForm>().Show(); }
+void MeinForm::mnuHelpShow_Click() {
+    Forms::Get<HelpForm>().Show();
+}
 
-void MeinForm::mnuVersion_Click() { Forms::Get<frmAbout>().Show(); }
+void MeinForm::mnuVersion_Click() {
+    Forms::Get<frmAbout>().Show();
+}
 
-void MeinForm::mnuMakerPage_Click() { host::OpenUrl(kMakerHomePage); }
+void MeinForm::mnuMakerPage_Click() {
+    host::OpenUrl(kMakerHomePage);
+}
 
-void MeinForm::mnuVantraxPage_Click() { host::OpenUrl(kVantraxHomePage); }
+void MeinForm::mnuVantraxPage_Click() {
+    host::OpenUrl(kVantraxHomePage);
+}

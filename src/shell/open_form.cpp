@@ -37,8 +37,8 @@ void OpenBot2() {
 
 OpenForm::OpenForm() {
     setFixedSize(kWidth, kHeight);
-    static const std::array<const char*, 7> captions{"新しく始める", "ロードする", "練習モード", "個人データ",
-                                                     "公認記録の出力", "環境設定", "終了"};
+    static const std::array<const char*, 7> captions{"新しく始める",   "ロードする", "練習モード", "個人データ",
+                                                     "公認記録の出力", "環境設定",   "終了"};
     for (int i = 0; i < 7; ++i) {
         auto* b = new PlaqueButton(QString::fromUtf8(captions[static_cast<size_t>(i)]), i % 4, this);
         b->setGeometry((kWidth - kButtonWidth) / 2, kButtonTop + kButtonPitch * i, kButtonWidth, kButtonHeight);
@@ -62,21 +62,30 @@ void OpenForm::Form_Unload(bool&) {
 
 void OpenForm::Image1_Click(int index) {
     switch (index) {
-    case 0: OpenBot1(); break;
-    case 1: OpenBot2(); break;
-    case 2: Forms::Get<p_MainForm>().Show(); break;
-    case 3:
-        // The personal data window comes with the records; nothing to show yet.
-        break;
-    case 4:
-        // The official-record export comes with the records; nothing to show yet.
-        break;
-    case 5: Forms::Get<OptionForm>().Show(); break;
-    case 6:
-        // Closing the main window asks the quit question.
-        if (MeinForm* m = Forms::Find<MeinForm>()) m->close();
-        break;
-    default: break;
+        case 0:
+            OpenBot1();
+            break;
+        case 1:
+            OpenBot2();
+            break;
+        case 2:
+            Forms::Get<p_MainForm>().Show();
+            break;
+        case 3:
+            // The personal data window comes with the records; nothing to show yet.
+            break;
+        case 4:
+            // The official-record export comes with the records; nothing to show yet.
+            break;
+        case 5:
+            Forms::Get<OptionForm>().Show();
+            break;
+        case 6:
+            // Closing the main window asks the quit question.
+            if (MeinForm* m = Forms::Find<MeinForm>()) m->close();
+            break;
+        default:
+            break;
     }
 }
 
@@ -94,4 +103,6 @@ void OpenForm::paintEvent(QPaintEvent*) {
     look::PaintLogo(p, kLogoRect);
 }
 
-void OpenForm::mouseReleaseEvent(QMouseEvent* e) { Form_MouseUp(e->button(), e->modifiers()); }
+void OpenForm::mouseReleaseEvent(QMouseEvent* e) {
+    Form_MouseUp(e->button(), e->modifiers());
+}

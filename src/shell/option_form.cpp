@@ -152,4 +152,6 @@ void OptionForm::Command2_Click() {
            false);
 }
 
-void OptionForm::Command3_Click() { Unload(); }
+void OptionForm::Command3_Click() {
+    Unload();
+}

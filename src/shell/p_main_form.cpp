@@ -23,11 +23,16 @@ constexpr int kButtonWidth = 188, kButtonHeight = 32, kGap = 10;
 
 PracticeValues PracticeLevelValues(int16_t level) {
     switch (level) {
-    case 0: return {10, 100, 10};
-    case 1: return {30, 70, 30};
-    case 2: return {50, 50, 50};
-    case 3: return {70, 50, 70};
-    default: return {0, 0, 0};  // no such level: an opponent without strengths
+        case 0:
+            return {10, 100, 10};
+        case 1:
+            return {30, 70, 30};
+        case 2:
+            return {50, 50, 50};
+        case 3:
+            return {70, 50, 70};
+        default:
+            return {0, 0, 0};  // no such level: an opponent without strengths
     }
 }
 
@@ -52,7 +57,8 @@ p_MainForm::p_MainForm() {
 
 void p_MainForm::Form_Load() {
     Picture = LoadPicture(DataFileName("Data", 6));
-    const QSize size = Picture.isNull() ? QSize(kDefaultWidth, kDefaultHeight) : Picture.deviceIndependentSize().toSize();
+    const QSize size =
+        Picture.isNull() ? QSize(kDefaultWidth, kDefaultHeight) : Picture.deviceIndependentSize().toSize();
     setFixedSize(size);
     // A column in the middle of the table, clear of the cards in its corners.
     const int w = std::min(kButtonWidth, size.width() - 2 * kGap);
@@ -72,8 +78,12 @@ void p_MainForm::Form_Unload(bool&) {
 void p_MainForm::Image1_Click(int index) {
     if (index >= 0 && index <= 2)
         Bot(static_cast<int16_t>(index + 1));
-    else if (index == 3)
+    else if (index == 3) {
         Unload();
+        // After a practice duel the title is closed; going back must lead
+        // somewhere, not to an empty frame whose menus are still set for the duel.
+        if (!Forms::IsLoaded<OpenForm>()) Forms::Get<OpenForm>().Show();
+    }
 }
 
 void p_MainForm::paintEvent(QPaintEvent*) {

@@ -26,9 +26,12 @@ int16_t WindowStateCode(Qt::WindowStates states) {
 
 Qt::WindowStates WindowStatesFromCode(int16_t code) {
     switch (code) {
-    case kWinNormal: return Qt::WindowNoState;
-    case kWinMinimized: return Qt::WindowMinimized;
-    default: return Qt::WindowMaximized;
+        case kWinNormal:
+            return Qt::WindowNoState;
+        case kWinMinimized:
+            return Qt::WindowMinimized;
+        default:
+            return Qt::WindowMaximized;
     }
 }
 

@@ -29,51 +29,53 @@ QPainterPath suitPath(int suit, QPointF c, double s) {
     QPainterPath path;
     const double h = s / 2;
     switch (suit) {
-    case 1: {  // heart
-        path.moveTo(c.x(), c.y() + h);
-        path.cubicTo(c.x() - h * 1.1, c.y() + h * 0.1, c.x() - h * 1.0, c.y() - h * 1.0, c.x(), c.y() - h * 0.45);
-        path.cubicTo(c.x() + h * 1.0, c.y() - h * 1.0, c.x() + h * 1.1, c.y() + h * 0.1, c.x(), c.y() + h);
-        break;
-    }
-    case 3:  // diamond
-        path.moveTo(c.x(), c.y() - h);
-        path.lineTo(c.x() + h * 0.72, c.y());
-        path.lineTo(c.x(), c.y() + h);
-        path.lineTo(c.x() - h * 0.72, c.y());
-        path.closeSubpath();
-        break;
-    case 2: {  // club
-        const double r = h * 0.42;
-        path.addEllipse(QPointF(c.x(), c.y() - h * 0.5), r, r);
-        path.addEllipse(QPointF(c.x() - h * 0.48, c.y() + h * 0.05), r, r);
-        path.addEllipse(QPointF(c.x() + h * 0.48, c.y() + h * 0.05), r, r);
-        QPainterPath stem;
-        stem.moveTo(c.x() - h * 0.12, c.y());
-        stem.lineTo(c.x() - h * 0.35, c.y() + h);
-        stem.lineTo(c.x() + h * 0.35, c.y() + h);
-        stem.lineTo(c.x() + h * 0.12, c.y());
-        stem.closeSubpath();
-        path = path.united(stem);
-        break;
-    }
-    default: {  // spade
-        path.moveTo(c.x(), c.y() - h);
-        path.cubicTo(c.x() + h * 1.1, c.y() - h * 0.2, c.x() + h * 0.9, c.y() + h * 0.75, c.x(), c.y() + h * 0.25);
-        path.cubicTo(c.x() - h * 0.9, c.y() + h * 0.75, c.x() - h * 1.1, c.y() - h * 0.2, c.x(), c.y() - h);
-        QPainterPath stem;
-        stem.moveTo(c.x() - h * 0.1, c.y() + h * 0.1);
-        stem.lineTo(c.x() - h * 0.38, c.y() + h);
-        stem.lineTo(c.x() + h * 0.38, c.y() + h);
-        stem.lineTo(c.x() + h * 0.1, c.y() + h * 0.1);
-        stem.closeSubpath();
-        path = path.united(stem);
-        break;
-    }
+        case 1: {  // heart
+            path.moveTo(c.x(), c.y() + h);
+            path.cubicTo(c.x() - h * 1.1, c.y() + h * 0.1, c.x() - h * 1.0, c.y() - h * 1.0, c.x(), c.y() - h * 0.45);
+            path.cubicTo(c.x() + h * 1.0, c.y() - h * 1.0, c.x() + h * 1.1, c.y() + h * 0.1, c.x(), c.y() + h);
+            break;
+        }
+        case 3:  // diamond
+            path.moveTo(c.x(), c.y() - h);
+            path.lineTo(c.x() + h * 0.72, c.y());
+            path.lineTo(c.x(), c.y() + h);
+            path.lineTo(c.x() - h * 0.72, c.y());
+            path.closeSubpath();
+            break;
+        case 2: {  // club
+            const double r = h * 0.42;
+            path.addEllipse(QPointF(c.x(), c.y() - h * 0.5), r, r);
+            path.addEllipse(QPointF(c.x() - h * 0.48, c.y() + h * 0.05), r, r);
+            path.addEllipse(QPointF(c.x() + h * 0.48, c.y() + h * 0.05), r, r);
+            QPainterPath stem;
+            stem.moveTo(c.x() - h * 0.12, c.y());
+            stem.lineTo(c.x() - h * 0.35, c.y() + h);
+            stem.lineTo(c.x() + h * 0.35, c.y() + h);
+            stem.lineTo(c.x() + h * 0.12, c.y());
+            stem.closeSubpath();
+            path = path.united(stem);
+            break;
+        }
+        default: {  // spade
+            path.moveTo(c.x(), c.y() - h);
+            path.cubicTo(c.x() + h * 1.1, c.y() - h * 0.2, c.x() + h * 0.9, c.y() + h * 0.75, c.x(), c.y() + h * 0.25);
+            path.cubicTo(c.x() - h * 0.9, c.y() + h * 0.75, c.x() - h * 1.1, c.y() - h * 0.2, c.x(), c.y() - h);
+            QPainterPath stem;
+            stem.moveTo(c.x() - h * 0.1, c.y() + h * 0.1);
+            stem.lineTo(c.x() - h * 0.38, c.y() + h);
+            stem.lineTo(c.x() + h * 0.38, c.y() + h);
+            stem.lineTo(c.x() + h * 0.1, c.y() + h * 0.1);
+            stem.closeSubpath();
+            path = path.united(stem);
+            break;
+        }
     }
     return path;
 }
 
-QColor suitColor(int suit) { return (suit == 1 || suit == 3) ? QColor(0xc4, 0x12, 0x2c) : QColor(0x18, 0x16, 0x1c); }
+QColor suitColor(int suit) {
+    return (suit == 1 || suit == 3) ? QColor(0xc4, 0x12, 0x2c) : QColor(0x18, 0x16, 0x1c);
+}
 
 void paintCard(QPainter& p, const QRectF& r, int suit, const QString& rank) {
     QPainterPath body;
@@ -95,9 +97,15 @@ void paintCard(QPainter& p, const QRectF& r, int suit, const QString& rank) {
 }
 }  // namespace
 
-QFont Gothic(double px, bool bold) { return face("IPAPGothic", px, bold); }
-QFont Mincho(double px, bool bold) { return face("IPAPMincho", px, bold); }
-QFont Serif(double px, bool bold) { return face("Liberation Serif", px, bold); }
+QFont Gothic(double px, bool bold) {
+    return face("IPAPGothic", px, bold);
+}
+QFont Mincho(double px, bool bold) {
+    return face("IPAPMincho", px, bold);
+}
+QFont Serif(double px, bool bold) {
+    return face("Liberation Serif", px, bold);
+}
 
 void PaintLogo(QPainter& p, const QRectF& r) {
     p.save();
@@ -114,7 +122,8 @@ void PaintLogo(QPainter& p, const QRectF& r) {
         p.save();
         p.translate(pivot);
         p.rotate(-34 + 17 * i);
-        paintCard(p, QRectF(-33, -150, 66, 92), suits[static_cast<size_t>(i)], QLatin1String(ranks[static_cast<size_t>(i)]));
+        paintCard(p, QRectF(-33, -150, 66, 92), suits[static_cast<size_t>(i)],
+                  QLatin1String(ranks[static_cast<size_t>(i)]));
         p.restore();
     }
 
@@ -192,7 +201,9 @@ void PaintGoldFrame(QPainter& p, const QRectF& r) {
     p.restore();
 }
 
-QFont PlaqueFont(double height) { return Gothic(height * 0.5, true); }
+QFont PlaqueFont(double height) {
+    return Gothic(height * 0.5, true);
+}
 
 void PaintPlaque(QPainter& p, const QRectF& r, const QString& caption, int suit, bool hot) {
     p.save();

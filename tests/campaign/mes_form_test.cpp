@@ -1,6 +1,6 @@
+#include "campaign/mes_form.h"
 #include "app/forms.h"
 #include "app/state.h"
-#include "campaign/mes_form.h"
 #include "media/data_files.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
@@ -124,16 +124,26 @@ TEST_F(MesFormTest, EventTable) {
         int16_t mesModeAfter;
     };
     const Case cases[] = {
-        {kQuestion, ClickWindow, false, 0, kQuestion}, {kQuestion, ClickFace, false, 0, kQuestion},
-        {kQuestion, ClickSpeaker, false, 0, kQuestion}, {kQuestion, ClickText, false, 0, kQuestion},
-        {kQuestion, AnyKey, false, 0, kQuestion},      {kQuestion, WindowClose, false, 0, kQuestion},
-        {kQuestion, YesArea, true, -1, 10},             {kQuestion, NoArea, true, 0, 20},
-        {kOk, ClickWindow, false, 0, kOk},              {kOk, ClickFace, false, 0, kOk},
-        {kOk, ClickText, false, 0, kOk},                {kOk, YesArea, false, 0, kOk},
-        {kOk, AnyKey, true, 0, kOk},                    {kOk, NoArea, true, 0, kOk},
-        {kTimed, ClickWindow, true, 0, kTimed},         {kTimed, ClickFace, true, 0, kTimed},
-        {kTimed, ClickSpeaker, true, 0, kTimed},        {kTimed, ClickText, true, 0, kTimed},
-        {kTimed, AnyKey, true, 0, kTimed},              {kTimed, YesArea, true, 0, kTimed},
+        {kQuestion, ClickWindow, false, 0, kQuestion},
+        {kQuestion, ClickFace, false, 0, kQuestion},
+        {kQuestion, ClickSpeaker, false, 0, kQuestion},
+        {kQuestion, ClickText, false, 0, kQuestion},
+        {kQuestion, AnyKey, false, 0, kQuestion},
+        {kQuestion, WindowClose, false, 0, kQuestion},
+        {kQuestion, YesArea, true, -1, 10},
+        {kQuestion, NoArea, true, 0, 20},
+        {kOk, ClickWindow, false, 0, kOk},
+        {kOk, ClickFace, false, 0, kOk},
+        {kOk, ClickText, false, 0, kOk},
+        {kOk, YesArea, false, 0, kOk},
+        {kOk, AnyKey, true, 0, kOk},
+        {kOk, NoArea, true, 0, kOk},
+        {kTimed, ClickWindow, true, 0, kTimed},
+        {kTimed, ClickFace, true, 0, kTimed},
+        {kTimed, ClickSpeaker, true, 0, kTimed},
+        {kTimed, ClickText, true, 0, kTimed},
+        {kTimed, AnyKey, true, 0, kTimed},
+        {kTimed, YesArea, true, 0, kTimed},
         {kTimed, NoArea, true, 0, kTimed},
     };
     MesTime = 100;  // 30 s: the timer stays out of the way
@@ -142,14 +152,30 @@ TEST_F(MesFormTest, EventTable) {
         bool closed = false;
         onWindow(10, [&](MesForm& f) {
             switch (c.event) {
-            case ClickWindow: ui::Click(&f, Qt::NoModifier, QPoint(f.width() - 4, 4)); break;
-            case ClickFace: ui::Click(f.Image1); break;
-            case ClickSpeaker: ui::Click(f.Label1); break;
-            case ClickText: ui::Click(f.Label2); break;
-            case AnyKey: ui::KeyPress(&f, Qt::Key_Escape); break;
-            case YesArea: ui::Click(f.Label3[0]); break;
-            case NoArea: ui::Click(f.Label3[1]); break;
-            case WindowClose: f.close(); break;
+                case ClickWindow:
+                    ui::Click(&f, Qt::NoModifier, QPoint(f.width() - 4, 4));
+                    break;
+                case ClickFace:
+                    ui::Click(f.Image1);
+                    break;
+                case ClickSpeaker:
+                    ui::Click(f.Label1);
+                    break;
+                case ClickText:
+                    ui::Click(f.Label2);
+                    break;
+                case AnyKey:
+                    ui::KeyPress(&f, Qt::Key_Escape);
+                    break;
+                case YesArea:
+                    ui::Click(f.Label3[0]);
+                    break;
+                case NoArea:
+                    ui::Click(f.Label3[1]);
+                    break;
+                case WindowClose:
+                    f.close();
+                    break;
             }
         });
         time->after(50, [&] { closed = !Forms::IsLoaded<MesForm>(); });

@@ -44,9 +44,15 @@ void expectDrawable(const QFont& font, const QString& text) {
     EXPECT_EQ(missingGlyphs(font, text), QString()) << text.toStdString();
 }
 
-bool goldish(QRgb c) { return qRed(c) > 180 && qGreen(c) > 130 && qBlue(c) < 150; }
-bool parchment(QRgb c) { return qRed(c) > 200 && qGreen(c) > 180 && qBlue(c) > 120; }
-bool inky(QRgb c) { return qRed(c) < 90 && qGreen(c) < 80 && qBlue(c) < 90; }
+bool goldish(QRgb c) {
+    return qRed(c) > 180 && qGreen(c) > 130 && qBlue(c) < 150;
+}
+bool parchment(QRgb c) {
+    return qRed(c) > 200 && qGreen(c) > 180 && qBlue(c) > 120;
+}
+bool inky(QRgb c) {
+    return qRed(c) < 90 && qGreen(c) < 80 && qBlue(c) < 90;
+}
 
 int count(const QImage& img, const QRect& r, bool (*pred)(QRgb)) {
     int n = 0;
@@ -142,8 +148,8 @@ TEST_F(LooksTest, DialogTextsHaveTheirGlyphs) {
         // The longest of them sits on the ruled lines of the background.
         EXPECT_LE(f->textLineCount(), 3);
     });
-    MesBox(28, QStringLiteral("案内人  ポルカ"), QStringLiteral("「キーボード」の指定にところで同じキーを指定しているよ。"),
-           false, true);
+    MesBox(28, QStringLiteral("案内人  ポルカ"),
+           QStringLiteral("「キーボード」の指定にところで同じキーを指定しているよ。"), false, true);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
+#include "shell/about_form.h"
 #include "shell/back_form.h"
 #include "shell/help_form.h"
-#include "shell/about_form.h"
 #include "shell/menu.h"
 #include "shell/open_form.h"
 #include "shell/placement.h"
@@ -58,13 +58,12 @@ TEST_F(MeinFormTest, SetMenuModes) {
         bool newGame, load, save, practice, quit;
     };
     // "Off" items stay in the menu, greyed.
-    const Row rows[] = {
-        {0, false, false, false, false, true},
-        {1, true, true, false, true, true},
-        {2, false, true, true, false, true},
-        {1, true, true, false, true, true},
-        {7, true, true, true, true, true},  // an unknown mode leaves every item on
-    };
+    const Row rows[] =
+        {
+            {0, false, false, false, false, true}, {1, true, true, false, true, true},
+            {2, false, true, true, false, true},   {1, true, true, false, true, true},
+            {7, true, true, true, true, true},  // an unknown mode leaves every item on
+        };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.mode);
         SetMenu(r.mode);
@@ -130,7 +129,8 @@ TEST_F(MeinFormTest, QuittingWhileMinimisedStoresTheStateOnly) {
     m.close();
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(option("WinSta"), QStringLiteral("1"));
-    for (const char* key : {"WinLeft", "WinTop", "WinWidth", "WinHeight"}) EXPECT_EQ(option(key), QStringLiteral("<absent>"));
+    for (const char* key : {"WinLeft", "WinTop", "WinWidth", "WinHeight"})
+        EXPECT_EQ(option(key), QStringLiteral("<absent>"));
     // The next start opens minimised.
     EXPECT_TRUE(Forms::Get<MeinForm>().windowState() & Qt::WindowMinimized);
 }
@@ -199,9 +199,7 @@ TEST_F(MeinFormTest, StoredPlacementThatCannotBeReadFallsBack) {
     const Case cases[] = {
         {"0", "-1500", kWinNormal, -100},  // left of the screen is a place too
         {"0", "22.5", kWinNormal, 2},      // 1.5 pixels: halves go to even
-        {"0", "abc", kWinNormal, 0},
-        {"x", "1500", kWinMaximized, 0},
-        {"9", "1500", kWinMaximized, 0},
+        {"0", "abc", kWinNormal, 0},      {"x", "1500", kWinMaximized, 0}, {"9", "1500", kWinMaximized, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.left);

@@ -68,8 +68,8 @@ TEST_F(OptionFormTest, MessageTimeButton) {
         int16_t mesTimeAfterOpening;
     };
     const Case cases[] = {
-        {3, 0, 3},  {6, 1, 6},  {9, 2, 9},   {12, 3, 12},  {15, 4, 15},
-        {4, 0, 4},  {5, 1, 5},  {1, 0, 3},   {-7, 0, 3},   {20, 4, 20},  // above 15: the longest
+        {3, 0, 3},         {6, 1, 6}, {9, 2, 9}, {12, 3, 12}, {15, 4, 15},
+        {4, 0, 4},         {5, 1, 5}, {1, 0, 3}, {-7, 0, 3},  {20, 4, 20},  // above 15: the longest
         {32767, 4, 32767},
     };
     for (const Case& c : cases) {
@@ -100,7 +100,8 @@ TEST_F(OptionFormTest, OkStoresEverythingWhenTheKeysDiffer) {
     EXPECT_EQ(option("Bgm"), QStringLiteral("False"));
     EXPECT_EQ(option("Wav"), QStringLiteral("True"));
     const char* keys[] = {"65", "68", "90", "88", "67", "86"};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(option(QStringLiteral("Key%1").arg(i).toLatin1().constData()), QLatin1String(keys[i]));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(option(QStringLiteral("Key%1").arg(i).toLatin1().constData()), QLatin1String(keys[i]));
 }
 
 TEST_F(OptionFormTest, DuplicateKeysStoreTheOtherOptionsButNotTheKeys) {
@@ -117,7 +118,8 @@ TEST_F(OptionFormTest, DuplicateKeysStoreTheOtherOptionsButNotTheKeys) {
     EXPECT_EQ(option("Mes"), QStringLiteral("3"));
     EXPECT_EQ(option("Div"), QStringLiteral("1"));
     EXPECT_EQ(option("Bgm"), QStringLiteral("True"));
-    for (const char* key : {"Key0", "Key1", "Key2", "Key3", "Key4", "Key5"}) EXPECT_EQ(option(key), QStringLiteral("<absent>"));
+    for (const char* key : {"Key0", "Key1", "Key2", "Key3", "Key4", "Key5"})
+        EXPECT_EQ(option(key), QStringLiteral("<absent>"));
     // The running game already uses the duplicate.
     EXPECT_EQ(PlayKeys[5], 83);
 }

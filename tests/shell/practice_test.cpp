@@ -116,8 +116,8 @@ TEST_F(PracticeTest, ClosingThePracticeWindowLeavesTheTitleAsItWas) {
 TEST_F(PracticeTest, ShiftCtrlClickOnTheTitleBackgroundDoesNothing) {
     OpenForm& title = Forms::Get<OpenForm>();
     title.Show();
-    for (Qt::KeyboardModifiers mods : {Qt::KeyboardModifiers(Qt::ShiftModifier | Qt::ControlModifier),
-                                       Qt::KeyboardModifiers(Qt::NoModifier)}) {
+    for (Qt::KeyboardModifiers mods :
+         {Qt::KeyboardModifiers(Qt::ShiftModifier | Qt::ControlModifier), Qt::KeyboardModifiers(Qt::NoModifier)}) {
         ui::Click(&title, mods, QPoint(20, title.height() - 20));
         advance(10);
         ASSERT_EQ(Forms::Find<OpenForm>(), &title);
