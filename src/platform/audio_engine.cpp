@@ -17,6 +17,7 @@ namespace {
 // quiet beside full-scale waves, 1.0 clips on chords.
 constexpr double kSynthGain = 0.5;
 constexpr int kDrumChannel = 9;
+constexpr int kPolyphony = 64;
 
 void quietLog(int, const char*, void*) {}
 
@@ -153,6 +154,10 @@ void AudioEngine::loaderMain() {
         fluid_settings_setnum(settings, "synth.gain", kSynthGain);
         // A finished track must not reset the channels another track plays on.
         fluid_settings_setint(settings, "player.reset-synth", 0);
+        // Dense tracks hold over a hundred voices, nearly all of them the
+        // release tails of drums and short notes; 64 keeps what is heard
+        // (FluidSynth takes released voices first) at half the cost.
+        fluid_settings_setint(settings, "synth.polyphony", kPolyphony);
         // Locking a large SoundFont into memory usually exceeds the user's limit.
         fluid_settings_setint(settings, "synth.lock-memory", 0);
         fluid_synth_t* synth = new_fluid_synth(settings);

@@ -93,7 +93,8 @@ private:
         if (!device.isFormatSupported(format)) return;
 
         EngineSource source(format.sampleFormat());
-        source.open(QIODevice::ReadOnly);
+        // Unbuffered: every pull renders exactly what the sink asks for, no more.
+        source.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
         QAudioSink sink(device, format);
         sink.setBufferSize(format.bytesForDuration(kOutputBufferMs * 1000));
         QEventLoop loop;
