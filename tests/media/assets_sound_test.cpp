@@ -16,7 +16,7 @@ namespace {
 // The loudest 100 ms must reach -40 dBFS: any sound worth hearing does.
 constexpr double kHeard = 0.01;
 // A track is listened to for at most this long; no piece opens with longer silence.
-constexpr double kListenMs = 15000;
+constexpr double kListenMs = 8000;
 
 std::vector<uint8_t> dataFile(const char* prefix, int n) {
     QFile f(QStringLiteral(VANTRAX_TEST_PROGRAM_DIR "/") + DataFileName(prefix, n));
