@@ -48,13 +48,17 @@ void AutoPlayer::PlayCards() {
         key(f.Selected);
         return;
     }
-    for (int k = 1; k <= 4; ++k) {
-        if (f.shown(k) == 0 && f.MyCount >= 2) {
-            if (style_.keyboard)
-                key(k);
-            else
-                duel_hands::ClickCard(f, k);
-            ++draws;
+    // Two cards of one rank make one: a card less to get rid of.
+    for (int a = 1; a <= 4; ++a) {
+        for (int b = 1; b <= 4; ++b) {
+            if (a == b || !SameRank(f.shown(a), f.shown(b))) continue;
+            if (style_.keyboard) {
+                key(a);
+                key(b);
+            } else {
+                duel_hands::DragCard(f, a, b);
+            }
+            ++merges;
             return;
         }
     }
@@ -71,16 +75,13 @@ void AutoPlayer::PlayCards() {
             return;
         }
     }
-    for (int a = 1; a <= 4; ++a) {
-        for (int b = 1; b <= 4; ++b) {
-            if (a == b || !SameRank(f.shown(a), f.shown(b))) continue;
-            if (style_.keyboard) {
-                key(a);
-                key(b);
-            } else {
-                duel_hands::DragCard(f, a, b);
-            }
-            ++merges;
+    for (int k = 1; k <= 4; ++k) {
+        if (f.shown(k) == 0 && f.MyCount >= 2) {
+            if (style_.keyboard)
+                key(k);
+            else
+                duel_hands::ClickCard(f, k);
+            ++draws;
             return;
         }
     }
