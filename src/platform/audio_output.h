@@ -13,8 +13,10 @@ enum class OutputKind { None, Manual, Null, Device };
 // What the device output asks the sound server to buffer. Short enough that an
 // effect is heard with its card, long enough to ride out a busy UI thread.
 inline constexpr int kOutputBufferMs = 60;
-// The block the null output pulls, every 10 ms.
-inline constexpr int kNullBlockFrames = 441;
+// The block the null output pulls, every 20 ms: the period at which Qt's
+// PulseAudio sink pulls, so effects and track ends keep the same timing
+// headless as with a sound card.
+inline constexpr int kNullBlockFrames = 882;
 
 // Starts the output on first use; later calls do nothing. It stops when the
 // application object or the process ends.
