@@ -119,6 +119,12 @@ int Pc(int v) {
     return ((v % 12) + 12) % 12;
 }
 
+// Channel volume scaled by a gain; the synthesizer's volume curve is square
+// law, so 6 dB takes a factor of 2^(1/2) on the controller.
+int Volume(int base, double gainDb) {
+    return std::clamp(static_cast<int>(std::lround(base * std::pow(10.0, gainDb / 40.0))), 1, 127);
+}
+
 struct Placed {
     const Section* section;
     int occurrence;  // 0 the first time the section plays
@@ -713,11 +719,11 @@ QByteArray Composer::build() {
     for (const Setup& s : setup) {
         if (s.program < 0) continue;
         s.track->program(s.channel, 0, s.program);
-        s.track->control(s.channel, 0, 7, s.volume);
+        s.track->control(s.channel, 0, 7, Volume(s.volume, p_.gainDb));
         s.track->control(s.channel, 0, 10, s.pan);
         s.track->control(s.channel, 0, 91, s.reverb);
     }
-    drums_.control(midi::kDrumChannel, 0, 7, 100);
+    drums_.control(midi::kDrumChannel, 0, 7, Volume(100, p_.gainDb));
     drums_.control(midi::kDrumChannel, 0, 91, 40);
 
     for (size_t i = 0; i < plan_.size(); ++i) {
