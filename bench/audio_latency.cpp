@@ -52,13 +52,15 @@ int main(int argc, char** argv) {
         armed = true;
         auto t0 = Clock::now();
         PlayEffect(1 + i % 15);
-        while (armed && Clock::now() - t0 < std::chrono::seconds(2)) std::this_thread::sleep_for(std::chrono::microseconds(200));
+        while (armed && Clock::now() - t0 < std::chrono::seconds(2))
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
         if (armed) {
             std::fprintf(stderr, "no sound reached the mixer\n");
             return 1;
         }
         if (i == 0) continue;  // the first one also reads the file
-        ms.push_back(std::chrono::duration<double, std::milli>(Clock::duration(heardAt.load()) - t0.time_since_epoch()).count());
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(Clock::duration(heardAt.load()) - t0.time_since_epoch()).count());
     }
     audio::StopOutput();
     std::sort(ms.begin(), ms.end());

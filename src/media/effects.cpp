@@ -32,8 +32,9 @@ std::shared_ptr<const audio::Wave> loadWave(const QString& file) {
     QFile f(key);
     if (!f.open(QIODevice::ReadOnly)) return nullptr;
     QByteArray bytes = f.readAll();
-    CachedWave entry{info.lastModified(), info.size(),
-                     audio::DecodeWave(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()))};
+    CachedWave entry{
+        info.lastModified(), info.size(),
+        audio::DecodeWave(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()))};
     if (cache.size() > 64) cache.clear();
     cache.insert(key, entry);
     return entry.wave;

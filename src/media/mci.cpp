@@ -72,4 +72,6 @@ void MciPlay(const QString& alias, bool wait, const QString& from, const QString
     MciSend(command, showError);
 }
 
-void MciClose(const QString& alias, bool showError) { MciSend(QStringLiteral("close ") + alias, showError); }
+void MciClose(const QString& alias, bool showError) {
+    MciSend(QStringLiteral("close ") + alias, showError);
+}

@@ -20,7 +20,9 @@ std::string folded(std::string s) {
     return s;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 // Splits at runs of blanks; a word in double quotes keeps its blanks.
 std::optional<std::vector<std::string>> split(const std::string& s) {
@@ -201,7 +203,8 @@ std::optional<std::string> ErrorText(int32_t code) {
         case kMciNoClosingQuote:
             return "パラメータを閉じる引用符 (\") がありません。";
         case kMciInvalidFile:
-            return "指定されたファイルは MIDI シーケンスとして再生できません。ファイルが壊れているか、形式が正しくありません。";
+            return "指定されたファイルは MIDI "
+                   "シーケンスとして再生できません。ファイルが壊れているか、形式が正しくありません。";
         case kMciDeviceNotInstalled:
             return "指定された種類のデバイスはインストールされていません。";
         case kMciSeqNoMidiPresent:

@@ -32,9 +32,9 @@ enum MciError : int32_t {
     kMciOutOfRange = 282,
     kMciDuplicateAlias = 289,
     kMciNoClosingQuote = 294,
-    kMciInvalidFile = 296,          // not a MIDI file
-    kMciDeviceNotInstalled = 306,   // a device type other than the sequencer
-    kMciSeqNoMidiPresent = 343,     // no SoundFont to play with
+    kMciInvalidFile = 296,         // not a MIDI file
+    kMciDeviceNotInstalled = 306,  // a device type other than the sequencer
+    kMciSeqNoMidiPresent = 343,    // no SoundFont to play with
 };
 
 struct CommandResult {

@@ -26,7 +26,8 @@ void silenceFluidLog() {
     // on stderr would only repeat them.
     static std::once_flag once;
     std::call_once(once, [] {
-        for (int level : {FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) fluid_set_log_function(level, quietLog, nullptr);
+        for (int level : {FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
+            fluid_set_log_function(level, quietLog, nullptr);
     });
 }
 
@@ -62,9 +63,13 @@ struct AudioEngine::Sequence {
     double stoppedAt = 0;  // the position while not playing
 };
 
-AudioEngine::AudioEngine() : candidates_(StandardSoundFonts()) { silenceFluidLog(); }
+AudioEngine::AudioEngine() : candidates_(StandardSoundFonts()) {
+    silenceFluidLog();
+}
 
-AudioEngine::~AudioEngine() { shutdown(); }
+AudioEngine::~AudioEngine() {
+    shutdown();
+}
 
 AudioEngine& AudioEngine::instance() {
     static AudioEngine* engine = [] {
@@ -400,7 +405,8 @@ void AudioEngine::resetBlockLocked(int block) {
         int ch = block * 16 + c;
         for (auto [cc, value] : controllerDefaults_) {
             int now = 0;
-            if (fluid_synth_get_cc(synth_, ch, cc, &now) == FLUID_OK && now != value) fluid_synth_cc(synth_, ch, cc, value);
+            if (fluid_synth_get_cc(synth_, ch, cc, &now) == FLUID_OK && now != value)
+                fluid_synth_cc(synth_, ch, cc, value);
         }
         fluid_synth_pitch_bend(synth_, ch, 8192);
         fluid_synth_pitch_wheel_sens(synth_, ch, 2);
@@ -555,7 +561,8 @@ void AudioEngine::render(float* out, int frames) {
             int n = frames - done;
             for (auto& [name, s] : sequences_) {
                 if (!s->player || !s->toMs) continue;
-                double left = (*s->toMs - s->fromMs) * kSampleRate / 1000.0 - static_cast<double>(frames_ - s->startFrame);
+                double left =
+                    (*s->toMs - s->fromMs) * kSampleRate / 1000.0 - static_cast<double>(frames_ - s->startFrame);
                 if (left >= 1) n = std::min(n, static_cast<int>(std::ceil(left)));
             }
             float* dst = out + static_cast<size_t>(done) * 2;

@@ -8,7 +8,7 @@ namespace audio {
 
 namespace {
 
-constexpr int kMaxTracks = 128;      // the most FluidSynth's player keeps
+constexpr int kMaxTracks = 128;            // the most FluidSynth's player keeps
 constexpr int32_t kDefaultTempo = 500000;  // 120 quarter notes a minute
 
 // Reads the file the way the synthesizer's own reader does, so a file passes
@@ -43,8 +43,9 @@ public:
         pos_ = 14;
         for (int t = 0; t < info.tracks; ++t)
             if (!readTrack(info)) return std::nullopt;
-        std::stable_sort(tempo_.begin(), tempo_.end(),
-                         [](const MidiInfo::TempoChange& a, const MidiInfo::TempoChange& b) { return a.tick < b.tick; });
+        std::stable_sort(
+            tempo_.begin(), tempo_.end(),
+            [](const MidiInfo::TempoChange& a, const MidiInfo::TempoChange& b) { return a.tick < b.tick; });
         if (tempo_.empty() || tempo_.front().tick != 0) info.tempo.push_back({0, kDefaultTempo});
         info.tempo.insert(info.tempo.end(), tempo_.begin(), tempo_.end());
         return info;
@@ -221,7 +222,8 @@ public:
             return;
         }
         const int type = status & 0xF0;
-        const bool setup = meta ? (size > 0 && body[0] == 0x51) : (type == 0xB0 || type == 0xC0 || type == 0xD0 || type == 0xE0);
+        const bool setup =
+            meta ? (size > 0 && body[0] == 0x51) : (type == 0xB0 || type == 0xC0 || type == 0xD0 || type == 0xE0);
         if (setup) put(0, status, body, size);
     }
     void endTrack() override {

@@ -128,7 +128,9 @@ inline std::vector<float> Render(audio::AudioEngine& e, int frames) {
     return out;
 }
 
-inline int Frames(double ms) { return static_cast<int>(std::lround(ms * audio::kSampleRate / 1000.0)); }
+inline int Frames(double ms) {
+    return static_cast<int>(std::lround(ms * audio::kSampleRate / 1000.0));
+}
 
 inline double Rms(const std::vector<float>& s, size_t from = 0, size_t to = SIZE_MAX) {
     to = std::min(to, s.size());

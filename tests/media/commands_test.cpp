@@ -137,10 +137,10 @@ TEST_F(CommandTest, WithoutASoundFontThereIsNoMidiDevice) {
 }
 
 TEST(CommandErrorTexts, EveryCodeHasJapaneseTextAndOthersHaveNone) {
-    for (int32_t code : {kMciUnrecognizedKeyword, kMciUnrecognizedCommand, kMciInvalidDeviceName,
-                         kMciMissingCommandString, kMciBadInteger, kMciMissingParameter, kMciFileNotFound,
-                         kMciExtensionNotFound, kMciOutOfRange, kMciDuplicateAlias, kMciNoClosingQuote, kMciInvalidFile,
-                         kMciDeviceNotInstalled, kMciSeqNoMidiPresent}) {
+    for (int32_t code :
+         {kMciUnrecognizedKeyword, kMciUnrecognizedCommand, kMciInvalidDeviceName, kMciMissingCommandString,
+          kMciBadInteger, kMciMissingParameter, kMciFileNotFound, kMciExtensionNotFound, kMciOutOfRange,
+          kMciDuplicateAlias, kMciNoClosingQuote, kMciInvalidFile, kMciDeviceNotInstalled, kMciSeqNoMidiPresent}) {
         auto text = ErrorText(code);
         ASSERT_TRUE(text) << code;
         EXPECT_GT(QString::fromStdString(*text).size(), 5) << code;
