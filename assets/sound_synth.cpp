@@ -60,6 +60,13 @@ Biquad Design(Kind kind, double freq, double q) {
     return Biquad{b0 / a0, b1 / a0, b2 / a0, -2 * cw / a0, (1 - alpha) / a0};
 }
 
+// Every primitive dies away to silence by its last sample, so a sound laid
+// over another never ends in a step.
+double Tail(double time, double seconds) {
+    const double release = std::min(0.05, seconds / 4);
+    return std::clamp((seconds - time) / release, 0.0, 1.0);
+}
+
 void Filter(Buffer& b, Kind kind, double freq, double q) {
     Biquad f = Design(kind, freq, q);
     for (float& s : b) s = f.run(s);
@@ -132,7 +139,7 @@ Buffer MakeStrike(double freq, const std::vector<Partial>& partials, double seco
         if (f >= kRate * 0.45) continue;
         for (size_t i = 0; i < out.size(); ++i) {
             const double time = static_cast<double>(i) / kRate;
-            double env = (time < attack ? time / attack : 1.0) * std::exp(-time / p.decay);
+            double env = (time < attack ? time / attack : 1.0) * std::exp(-time / p.decay) * Tail(time, seconds);
             out[i] += static_cast<float>(p.gain * env * std::sin(kTwoPi * f * time));
         }
     }
@@ -144,7 +151,7 @@ Buffer MakeNoise(uint32_t seed, double seconds, double attack, double decay) {
     Buffer out(Samples(seconds));
     for (size_t i = 0; i < out.size(); ++i) {
         const double time = static_cast<double>(i) / kRate;
-        double env = time < attack ? time / attack : std::exp(-(time - attack) / decay);
+        double env = (time < attack ? time / attack : std::exp(-(time - attack) / decay)) * Tail(time, seconds);
         out[i] = static_cast<float>(noise.next() * env);
     }
     return out;
