@@ -341,7 +341,7 @@ void Composer::realise(const Motif& m, char kind, uint32_t t0, const Placed& pl,
     const int lo = p_.leadLow + 12 * s.octave, hi = p_.leadHigh + 12 * s.octave;
     const int centre = (lo + hi) / 2 + m.anchor;
     const bool doubled = pl.lastOccurrence && pl.occurrence > 0 && s.energy >= 0.7 && p_.voices.lead2 >= 0;
-    int p = 0;
+    int p = 0, before = -1, beforeThat = -1;
     for (size_t k = 0; k < m.rhythm.size(); ++k) {
         const RNote& r = m.rhythm[k];
         const uint32_t at = t0 + r.at;
@@ -362,6 +362,10 @@ void Composer::realise(const Motif& m, char kind, uint32_t t0, const Placed& pl,
         if (strong && !HasClass(tones, p)) p = Nearest(p, tones, step >= 0 ? 1 : -1);
         while (p > hi) p -= 12;
         while (p < lo) p += 12;
+        // A third strike of the same pitch drones; move on towards the middle instead.
+        if (p == before && before == beforeThat) p = StepAlong(p, strong ? tones : scale, p < centre ? 1 : -1);
+        beforeThat = before;
+        before = p;
         if (k + 1 == m.rhythm.size() && (kind == 'C' || kind == 'H')) {
             if (kind == 'C') {
                 const int root = finalCadence ? p_.tonic : Pc(p_.tonic + chord.root);
