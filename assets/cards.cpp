@@ -44,7 +44,7 @@ void drawIndex(QPainter& p, int rank, Suit suit) {
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
     p.drawPath(t);
-    p.drawPath(SuitPath(suit, QRectF(4.2, 19.5, 10.6, 11.5)));
+    p.drawPath(SuitPath(suit, QRectF(3.6, 19.5, 11.8, 12.8)));
 }
 
 void drawPip(QPainter& p, Suit suit, double cx, double cy, bool upsideDown, double w = kPipW, double h = kPipH) {

@@ -346,7 +346,12 @@ Figure faceOf(int face) {
             f.prop = Prop::Sword;
             f.jaw = 0.75;
             break;
-        case 15: return footman(kSkinWarm, Eyes::Round, Mouth::Smile, Beard::None, 0);
+        case 15: {
+            Figure g = footman(kSkinFair, Eyes::Round, Mouth::Smile, Beard::None, 0);
+            g.blush = true;
+            g.hairColour = QColor(0x8a, 0x5a, 0x30);
+            return g;
+        }
         case 16: {
             Figure g = footman(kSkinTan, Eyes::Fierce, Mouth::Grin, Beard::Moustache, 0.5);
             g.hairColour = QColor(0x1e, 0x16, 0x12);
@@ -354,9 +359,8 @@ Figure faceOf(int face) {
             return g;
         }
         case 17: {
-            Figure g = footman(kSkinFair, Eyes::Gentle, Mouth::Open, Beard::None, -1.2);
-            g.blush = true;
-            g.headWidth = 0.92;
+            Figure g = footman(kSkinPale, Eyes::Gentle, Mouth::Open, Beard::None, -1.2);
+            g.headWidth = 0.9;
             g.jaw = 0.05;
             return g;
         }
@@ -368,22 +372,23 @@ Figure faceOf(int face) {
             return g;
         }
         case 19: {
-            Figure g = footman(kSkinWarm, Eyes::Happy, Mouth::Grin, Beard::None, -0.5);
-            g.headWidth = 1.05;
+            Figure g = footman(kSkinWarm, Eyes::Happy, Mouth::Grin, Beard::Moustache, -0.5);
+            g.hairColour = QColor(0xc0, 0x5a, 0x20);
+            g.headWidth = 1.08;
             g.headHeight = 0.94;
             g.jaw = 0.2;
             return g;
         }
         case 20: {
             Figure g = footman(kSkinPale, Eyes::Round, Mouth::Frown, Beard::Goatee, 1.0);
-            g.hairColour = QColor(0x8a, 0x5a, 0x30);
+            g.hairColour = QColor(0x5a, 0x3a, 0x22);
             g.glasses = true;
             g.headHeight = 1.06;
             return g;
         }
         case 21: {
             Figure g = footman(kSkinTan, Eyes::Old, Mouth::Smirk, Beard::Full, 0.3);
-            g.hairColour = QColor(0x8a, 0x86, 0x80);
+            g.hairColour = QColor(0x9a, 0x96, 0x90);
             g.wrinkles = true;
             g.jaw = 0.6;
             return g;

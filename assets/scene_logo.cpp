@@ -69,8 +69,14 @@ void stage(QPainter& p, double light) {
     Stars(p, QRectF(0, 0, kW, kH), 70, 3, 0.6 * light);
 }
 
-void name(QPainter& p, double opacity, double shine) {
+void name(QPainter& p, double opacity, double shine, double halo) {
     p.save();
+    if (halo > 0) {  // a warm glow swells behind the name with the flourish
+        QRadialGradient g(QPointF(kW / 2.0, 204), 150);
+        g.setColorAt(0, QColor(0xf6, 0xc8, 0x60, static_cast<int>(110 * halo)));
+        g.setColorAt(1, QColor(0xf6, 0xc8, 0x60, 0));
+        p.fillRect(QRectF(0, 120, kW, 150), g);
+    }
     p.setOpacity(opacity);
     QPainterPath word = TextPath(QStringLiteral("Nimbrel"), pal::Serif(44, true, true), QRectF(0, 178, kW, 52));
     QRectF b = word.boundingRect();
@@ -125,15 +131,14 @@ QImage frame(int n) {
         for (const CardPose& c : kCards) drawCard(p, c, 1.0);
     }
     if (n >= 14) {
-        double opacity = n == 14 ? 0.5 : 1.0;
-        double shine = n >= 16 && n <= 19 ? (n - 16) / 3.0 : -1;
-        name(p, opacity, shine);
-        if (n >= 16) {
-            // Sparkles bloom around the cards as the flourish plays out.
-            double grow = std::min(1.0, (n - 15) / 5.0);
-            const QPointF spots[5] = {{120, 52}, {360, 60}, {240, 30}, {96, 170}, {388, 176}};
-            for (int i = 0; i < 5; ++i) twinkle(p, spots[i], (2 + 4 * Hash01(i, 8)) * grow);
-        }
+        const double opacity = n == 14 ? 0.5 : 1.0;
+        // The flourish, 16..20: the shine crosses the name while the glow and
+        // the sparkles grow, one more sparkle each frame.
+        const double shine = n >= 16 && n <= 19 ? (n - 15.5) / 4.0 : -1;
+        const double bloom = n >= 16 ? (n - 15) / 5.0 : 0;
+        name(p, opacity, shine, bloom);
+        const QPointF spots[5] = {{120, 52}, {360, 60}, {240, 26}, {96, 170}, {388, 176}};
+        for (int i = 0; i < n - 15 && i < 5; ++i) twinkle(p, spots[i], (3 + 3 * Hash01(i, 8)) * (0.5 + bloom));
     }
     p.end();
     return img;
