@@ -9,7 +9,9 @@
 #include <cmath>
 
 namespace {
-QPen ink(double w = pal::kLine) { return QPen(pal::kInk, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen ink(double w = pal::kLine) {
+    return QPen(pal::kInk, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 // A wall top with merlons, as a path, from x0 to x1 at height y (upwards is -).
 QPainterPath crenellated(double x0, double x1, double top, double bottom, double merlon) {
@@ -46,7 +48,8 @@ QPainterPath spire(double cx, double base, double halfWidth, double height) {
     QPainterPath s;
     s.moveTo(cx - halfWidth, base);
     s.cubicTo(cx - halfWidth * 0.4, base - height * 0.4, cx - halfWidth * 0.1, base - height * 0.8, cx, base - height);
-    s.cubicTo(cx + halfWidth * 0.1, base - height * 0.8, cx + halfWidth * 0.4, base - height * 0.4, cx + halfWidth, base);
+    s.cubicTo(cx + halfWidth * 0.1, base - height * 0.8, cx + halfWidth * 0.4, base - height * 0.4, cx + halfWidth,
+              base);
     s.closeSubpath();
     return s;
 }
@@ -68,7 +71,7 @@ std::vector<Part> oldCastleParts() {
         parts.push_back({crenellated(s * 0.63 - 0.08, s * 0.63 + 0.08, -0.5, 0, 0.03), false});
         parts.push_back({cone(s * 0.63, -0.5, 0.09, 0.2, 0.015), true});
     }
-    parts.push_back({crenellated(-0.56, 0.56, -0.3, 0, 0.03), false});  // curtain wall
+    parts.push_back({crenellated(-0.56, 0.56, -0.3, 0, 0.03), false});       // curtain wall
     parts.push_back({crenellated(-0.27, 0.27, -0.62, -0.29, 0.03), false});  // keep
     for (int s : {-1, 1}) {
         parts.push_back({rect(s * 0.27 - 0.045, -0.72, s * 0.27 + 0.045, -0.5), false});
@@ -172,8 +175,16 @@ void DrawOldCastle(QPainter& p, QPointF base, double height, const QColor& wall,
     for (int i = -1; i <= 1; ++i)
         p.drawLine(QPointF(base.x() + i * gw * 0.5, base.y()), QPointF(base.x() + i * gw * 0.5, base.y() - gh + gw));
     windows(p, base, height,
-            {{-0.63, -0.38}, {0.63, -0.38}, {-0.15, -0.45}, {0, -0.45}, {0.15, -0.45}, {0, -0.72}, {-0.27, -0.62},
-             {0.27, -0.62}, {-0.4, -0.18}, {0.4, -0.18}},
+            {{-0.63, -0.38},
+             {0.63, -0.38},
+             {-0.15, -0.45},
+             {0, -0.45},
+             {0.15, -0.45},
+             {0, -0.72},
+             {-0.27, -0.62},
+             {0.27, -0.62},
+             {-0.4, -0.18},
+             {0.4, -0.18}},
             QColor(0xff, 0xc8, 0x60), lit);
     // Banners on the keep's turrets.
     for (int s : {-1, 1}) {
@@ -219,8 +230,15 @@ void DrawNewCastle(QPainter& p, QPointF base, double height, bool lit) {
     p.setBrush(lit ? QColor(0xa0, 0x20, 0x18) : QColor(0x1a, 0x10, 0x14));
     p.drawPath(gate);
     windows(p, base, height,
-            {{-0.6, -0.3}, {0.6, -0.3}, {-0.34, -0.45}, {0.34, -0.45}, {0, -0.5}, {0, -0.36}, {0, -0.76},
-             {-0.2, -0.12}, {0.2, -0.12}},
+            {{-0.6, -0.3},
+             {0.6, -0.3},
+             {-0.34, -0.45},
+             {0.34, -0.45},
+             {0, -0.5},
+             {0, -0.36},
+             {0, -0.76},
+             {-0.2, -0.12},
+             {0.2, -0.12}},
             QColor(0xff, 0x40, 0x30), lit);
     p.restore();
 }

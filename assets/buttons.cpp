@@ -13,8 +13,12 @@
 void DrawButton(QPainter& p, const QRectF& r, const QString& label, ButtonLook look, double pixelSize) {
     p.save();
     const bool pressed = look == ButtonLook::Pressed;
-    QColor top = pressed ? QColor(0x8e, 0x16, 0x22) : look == ButtonLook::Accent ? QColor(0x3c, 0x5c, 0xa0) : QColor(0x2c, 0x3e, 0x74);
-    QColor bottom = pressed ? QColor(0x5a, 0x0a, 0x14) : look == ButtonLook::Accent ? QColor(0x1c, 0x2c, 0x5c) : QColor(0x14, 0x1c, 0x3c);
+    QColor top = pressed                      ? QColor(0x8e, 0x16, 0x22)
+                 : look == ButtonLook::Accent ? QColor(0x3c, 0x5c, 0xa0)
+                                              : QColor(0x2c, 0x3e, 0x74);
+    QColor bottom = pressed                      ? QColor(0x5a, 0x0a, 0x14)
+                    : look == ButtonLook::Accent ? QColor(0x1c, 0x2c, 0x5c)
+                                                 : QColor(0x14, 0x1c, 0x3c);
     QRectF outer = r.adjusted(0.5, 0.5, -0.5, -0.5);
     p.setPen(QPen(pal::kInk, 1));
     p.setBrush(VGradient(r.top(), r.bottom(), top, bottom));

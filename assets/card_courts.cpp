@@ -14,10 +14,14 @@ struct Robe {
 // side are told apart by colour before the index is read.
 Robe robeOf(Suit suit) {
     switch (suit) {
-        case Suit::Spade: return {QColor(0x24, 0x3c, 0x8a), QColor(0x1a, 0x1a, 0x22), pal::kGold};
-        case Suit::Club: return {QColor(0x2c, 0x6a, 0x3a), QColor(0x1a, 0x1a, 0x22), pal::kGold};
-        case Suit::Heart: return {QColor(0xb4, 0x1c, 0x2a), QColor(0x24, 0x3c, 0x8a), pal::kGold};
-        case Suit::Diamond: return {QColor(0xd8, 0x74, 0x1c), QColor(0xb4, 0x1c, 0x2a), pal::kGold};
+        case Suit::Spade:
+            return {QColor(0x24, 0x3c, 0x8a), QColor(0x1a, 0x1a, 0x22), pal::kGold};
+        case Suit::Club:
+            return {QColor(0x2c, 0x6a, 0x3a), QColor(0x1a, 0x1a, 0x22), pal::kGold};
+        case Suit::Heart:
+            return {QColor(0xb4, 0x1c, 0x2a), QColor(0x24, 0x3c, 0x8a), pal::kGold};
+        case Suit::Diamond:
+            return {QColor(0xd8, 0x74, 0x1c), QColor(0xb4, 0x1c, 0x2a), pal::kGold};
     }
     return {};
 }

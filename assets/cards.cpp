@@ -184,7 +184,9 @@ QImage cardFace(int value, int scale) {
 }
 }  // namespace
 
-QImage CardFace(int value, int scale) { return cardFace(value, scale); }
+QImage CardFace(int value, int scale) {
+    return cardFace(value, scale);
+}
 
 void GenerateCards(const AssetContext& ctx) {
     for (int v = 1; v <= 52; ++v) {

@@ -60,7 +60,8 @@ int layOut(QPainter* p, const Section& s, int top) {
             p->drawImage(x, y, it.image);
             p->setFont(pal::Narrow(11, false));
             p->setPen(QColor(0xc8, 0xc8, 0xd0));
-            p->drawText(QRect(x, y + it.image.height(), std::max(w, 40), kLabel), Qt::AlignLeft | Qt::AlignVCenter, it.label);
+            p->drawText(QRect(x, y + it.image.height(), std::max(w, 40), kLabel), Qt::AlignLeft | Qt::AlignVCenter,
+                        it.label);
         }
         x += std::max(w, 40) + kGap;
         rowH = std::max(rowH, h);
@@ -84,9 +85,8 @@ QImage duelTable(const QString& resDir) {
     struct Place {
         int left, top, value;
     };
-    const Place places[10] = {{180, 3240, 1},     {1380, 3240, 23},  {2580, 3240, 10},  {3780, 3240, 13},
-                              {1380, 1680, 17},   {2580, 1680, 45},  {180, 120, 38},    {1380, 120, 50},
-                              {2580, 120, 29},    {3780, 120, 52}};
+    const Place places[10] = {{180, 3240, 1},   {1380, 3240, 23}, {2580, 3240, 10}, {3780, 3240, 13}, {1380, 1680, 17},
+                              {2580, 1680, 45}, {180, 120, 38},   {1380, 120, 50},  {2580, 120, 29},  {3780, 120, 52}};
     p.setPen(QPen(QColor(0xc0, 0xc0, 0xc0), 1));
     p.setBrush(Qt::NoBrush);
     for (int l : lefts) p.drawRect(QRectF(tw(l) + 0.5, tw(3240) + 0.5, tw(1080) - 1, tw(1380) - 1));
@@ -109,14 +109,17 @@ int WriteContactSheet(const QString& programDir, const QString& resDir, const QS
         return Item{name, load(programDir + QLatin1Char('/') + name)};
     };
     Section cards{QStringLiteral("カード 11–62"), {}, QColor(10, 58, 34)};
-    for (int r = 11; r <= 62; ++r) cards.items.push_back({QString::number(r), load(resDir + QStringLiteral("/%1.png").arg(r))});
+    for (int r = 11; r <= 62; ++r)
+        cards.items.push_back({QString::number(r), load(resDir + QStringLiteral("/%1.png").arg(r))});
     sections.push_back(cards);
-    Section table{QStringLiteral("対戦台（実寸 389 × 321）と高密度版"), {{QStringLiteral("duel table"), duelTable(resDir)}}};
+    Section table{QStringLiteral("対戦台（実寸 389 × 321）と高密度版"),
+                  {{QStringLiteral("duel table"), duelTable(resDir)}}};
     for (int r : {11, 33, 50, 63, 91})
         table.items.push_back({QStringLiteral("%1@2x").arg(r), load(resDir + QStringLiteral("/%1@2x.png").arg(r))});
     sections.push_back(table);
     Section faces{QStringLiteral("顔 63–91"), {}};
-    for (int r = 63; r <= 91; ++r) faces.items.push_back({QString::number(r), load(resDir + QStringLiteral("/%1.png").arg(r))});
+    for (int r = 63; r <= 91; ++r)
+        faces.items.push_back({QString::number(r), load(resDir + QStringLiteral("/%1.png").arg(r))});
     sections.push_back(faces);
     Section screens{QStringLiteral("Data 1–11 と窓の絵"), {}, QColor(0x80, 0x80, 0x88)};
     for (int n = 1; n <= 11; ++n) screens.items.push_back(data("Data", n));
@@ -127,8 +130,9 @@ int WriteContactSheet(const QString& programDir, const QString& resDir, const QS
         const char* prefix;
         int count;
         const char* title;
-    } series[] = {{"dData", 20, "ロゴ dData"},      {"fData", 12, "プロローグ fData"}, {"aData", 18, "新願蛇羅城へ aData"},
-                  {"hData", 38, "エンディング hData"}, {"eData", 4, "スタッフ eData"},   {"gData", 5, "メイキング gData"}};
+    } series[] = {{"dData", 20, "ロゴ dData"},         {"fData", 12, "プロローグ fData"},
+                  {"aData", 18, "新願蛇羅城へ aData"}, {"hData", 38, "エンディング hData"},
+                  {"eData", 4, "スタッフ eData"},      {"gData", 5, "メイキング gData"}};
     for (const auto& s : series) {
         Section sec{QString::fromUtf8(s.title), {}};
         for (int n = 1; n <= s.count; ++n) sec.items.push_back(data(s.prefix, n));

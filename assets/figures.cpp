@@ -28,7 +28,9 @@ Head headOf(const Figure& f) {
     return h;
 }
 
-QPen ink(double w = pal::kLine) { return QPen(pal::kInk, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen ink(double w = pal::kLine) {
+    return QPen(pal::kInk, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 QPainterPath headPath(const Head& h, double jaw) {
     QPainterPath p;
@@ -463,7 +465,8 @@ void hairBack(QPainter& p, const Figure& f, const Head& h) {
         case Hair::Bun:
             back = ellipse(QPointF(cx, h.top() - 3), 7.5, 6.5);
             break;
-        default: return;
+        default:
+            return;
     }
     fillShaded(p, back, f.hairColour);
 }
@@ -483,7 +486,8 @@ void hairFront(QPainter& p, const Figure& f, const Head& h) {
     };
     const double fy = cy - 8;  // fringe line
     switch (f.hair) {
-        case Hair::None: return;
+        case Hair::None:
+            return;
         case Hair::Short:
             cut = poly({{cx - hw - 4, cy + 4},
                         {cx - hw + 1, cy + 2},
@@ -668,7 +672,8 @@ void oneEye(QPainter& p, const Figure& f, double ex, double ey, int side) {
             p.drawLine(QPointF(ex - 2.2, ey + 2.6), QPointF(ex + 2, ey + 2.8));
             return;
         }
-        default: break;
+        default:
+            break;
     }
     if (f.eyes == Eyes::Narrow) ry = 1.5;
     // The white of the eye, shaped by the lids.
@@ -810,8 +815,12 @@ void mouth(QPainter& p, const Figure& f, const Head& h) {
             p.setPen(QPen(lipInk, 1.0, Qt::SolidLine, Qt::RoundCap));
             p.drawPath(m);
             break;
-        case Mouth::Grin: openShape(4.6, 5.2, false); break;
-        case Mouth::Fangs: openShape(5.0, 5.0, true); break;
+        case Mouth::Grin:
+            openShape(4.6, 5.2, false);
+            break;
+        case Mouth::Fangs:
+            openShape(5.0, 5.0, true);
+            break;
         case Mouth::Frown:
             m.moveTo(x - 3.8, y + 1);
             m.quadTo(x, y - 1.6, x + 3.8, y + 1);
@@ -857,7 +866,8 @@ void beard(QPainter& p, const Figure& f, const Head& h, const QPainterPath& head
         fillShaded(p, m, c, pal::kFine);
     };
     switch (f.beard) {
-        case Beard::None: return;
+        case Beard::None:
+            return;
         case Beard::Stubble: {
             p.save();
             p.setClipPath(headShape);
@@ -871,8 +881,12 @@ void beard(QPainter& p, const Figure& f, const Head& h, const QPainterPath& head
             p.restore();
             return;
         }
-        case Beard::Moustache: moustache(false); return;
-        case Beard::CurledMoustache: moustache(true); return;
+        case Beard::Moustache:
+            moustache(false);
+            return;
+        case Beard::CurledMoustache:
+            moustache(true);
+            return;
         case Beard::Goatee: {
             QPainterPath g;
             g.moveTo(cx - 3.5, y + 3);
@@ -913,8 +927,7 @@ void faceMarks(QPainter& p, const Figure& f, const Head& h) {
     if (f.wrinkles) {
         p.setPen(QPen(f.skin.darker(145), 0.6));
         p.setBrush(Qt::NoBrush);
-        for (int i = 0; i < 2; ++i)
-            p.drawArc(QRectF(h.cx - 7, h.eyeY() - 12 + i * 2.2, 14, 5), 30 * 16, 120 * 16);
+        for (int i = 0; i < 2; ++i) p.drawArc(QRectF(h.cx - 7, h.eyeY() - 12 + i * 2.2, 14, 5), 30 * 16, 120 * 16);
         for (int s : {-1, 1}) {
             p.drawLine(QPointF(h.cx + s * 4.5, h.cy + 7), QPointF(h.cx + s * 6.5, h.mouthY() + 1));
             p.drawLine(QPointF(h.cx + s * (h.eyeDx() + 4.2), h.eyeY() - 0.5),
@@ -1056,13 +1069,18 @@ void metalFill(QPainter& p, const QPainterPath& path, const QColor& c) {
 void headgear(QPainter& p, const Figure& f, const Head& h) {
     const double cx = h.cx, top = h.top();
     switch (f.hat) {
-        case Hat::None: return;
+        case Hat::None:
+            return;
         case Hat::Horns:
             horn(p, h, -1);
             horn(p, h, 1);
             return;
-        case Hat::Crown: crownShape(p, f, h, false); return;
-        case Hat::CrownSpiked: crownShape(p, f, h, true); return;
+        case Hat::Crown:
+            crownShape(p, f, h, false);
+            return;
+        case Hat::CrownSpiked:
+            crownShape(p, f, h, true);
+            return;
         case Hat::Circlet: {
             QPainterPath band;
             band.moveTo(cx - h.hw - 0.5, h.cy - 9);
@@ -1199,7 +1217,8 @@ void headgear(QPainter& p, const Figure& f, const Head& h) {
             p.drawPath(band);
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(0x40, 0x40, 0x48));
-            for (int i = -3; i <= 3; ++i) p.drawEllipse(QPointF(cx + i * 4, h.cy - 8.8 - (3 - std::abs(i)) * 0.35), 0.7, 0.7);
+            for (int i = -3; i <= 3; ++i)
+                p.drawEllipse(QPointF(cx + i * 4, h.cy - 8.8 - (3 - std::abs(i)) * 0.35), 0.7, 0.7);
             return;
         }
         case Hat::Bandana:
@@ -1385,16 +1404,19 @@ void propBehind(QPainter& p, const Figure& f) {
             p.setPen(ink());
             p.setBrush(QColor(0x8a, 0x5a, 0x30));
             p.drawRect(QRectF(-2, -40, 4, 40));
-            metalFill(p, [] {
-                QPainterPath h;
-                h.addRoundedRect(QRectF(-9, -50, 18, 11), 1.5, 1.5);
-                return h;
-            }(),
-                      pal::kSteelDark);
+            metalFill(
+                p,
+                [] {
+                    QPainterPath h;
+                    h.addRoundedRect(QRectF(-9, -50, 18, 11), 1.5, 1.5);
+                    return h;
+                }(),
+                pal::kSteelDark);
             p.restore();
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -1565,7 +1587,8 @@ void propFront(QPainter& p, const Figure& f) {
             fist(p, f, 44, 94);
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 

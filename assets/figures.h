@@ -53,8 +53,8 @@ struct Figure {
     bool glasses = false, eyepatch = false, scar = false, earrings = false;
     bool wrinkles = false, blush = false, pointyEars = false, soot = false, bandage = false;
     bool highCollar = false;  // a cape collar standing up behind the head
-    bool frame = true;     // the portrait's thin ink and gold frame
-    bool backdrop = true;  // false leaves the figure on a transparent ground
+    bool frame = true;        // the portrait's thin ink and gold frame
+    bool backdrop = true;     // false leaves the figure on a transparent ground
 };
 
 // Draws `f` as a bust into the 85 x 100 box at the painter's origin. Scale the

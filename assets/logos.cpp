@@ -43,7 +43,8 @@ void DrawEmblem(QPainter& p, QPointF c, double r) {
     p.setPen(QPen(pal::kGold, r / 30));
     p.setBrush(night);
     p.drawEllipse(c, r * 0.55, r * 0.55);
-    QPainterPath v = TextPath(QStringLiteral("V"), pal::Serif(r * 0.9, true), QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r));
+    QPainterPath v =
+        TextPath(QStringLiteral("V"), pal::Serif(r * 0.9, true), QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r));
     QRectF vb = v.boundingRect();
     v.translate(c.x() - vb.center().x(), c.y() - vb.center().y() + r * 0.02);
     QLinearGradient gold(0, vb.top(), 0, vb.bottom());
@@ -64,7 +65,8 @@ void DrawWordmark(QPainter& p, const QRectF& box, double px, double glow) {
     p.save();
     // Soft dark halo so the gold reads on any background.
     for (int i = 4; i >= 1; --i) {
-        p.setPen(QPen(QColor(0, 0, 0, static_cast<int>(38 * glow)), px / 14.0 * i, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(QColor(0, 0, 0, static_cast<int>(38 * glow)), px / 14.0 * i, Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(word);
     }
@@ -127,7 +129,8 @@ QImage TitleLogoPicture() {
     cardFan(p, QPointF(w / 2.0, 150), {1, 27, 14, 40}, 48, 0.95);
     p.fillRect(QRectF(0, 0, w, h), QColor(8, 10, 24, 80));
     DrawWordmark(p, QRectF(0, 62, w, 110), 100);
-    QPainterPath sub = TextPath(QStringLiteral("カード・デュエル・ファンタジー"), pal::Mincho(17), QRectF(0, 176, w, 26));
+    QPainterPath sub =
+        TextPath(QStringLiteral("カード・デュエル・ファンタジー"), pal::Mincho(17), QRectF(0, 176, w, 26));
     OutlinedText(p, sub, pal::kGoldLight, pal::kInk, 1.6);
     p.setPen(QPen(pal::kGold, 1));
     QRectF sb = sub.boundingRect();
@@ -161,7 +164,8 @@ QImage BackdropLogoPicture(int scale) {
     BeginPaint(p, img, scale);
     DrawEmblem(p, QPointF(112, 108), 92);
     DrawWordmark(p, QRectF(214, 20, 426, 140), 112);
-    QPainterPath sub = TextPath(QStringLiteral("カード・デュエル・ファンタジー"), pal::Mincho(22), QRectF(210, 156, 440, 34));
+    QPainterPath sub =
+        TextPath(QStringLiteral("カード・デュエル・ファンタジー"), pal::Mincho(22), QRectF(210, 156, 440, 34));
     OutlinedText(p, sub, pal::kGoldLight, pal::kInk, 2);
     p.end();
     return img;

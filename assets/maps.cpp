@@ -77,7 +77,8 @@ void cartouche(QPainter& p, const QString& name) {
 void route(QPainter& p, const QPainterPath& path, bool dark) {
     p.save();
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(dark ? QColor(0x50, 0x38, 0x40) : QColor(0x9a, 0x80, 0x56), 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(dark ? QColor(0x50, 0x38, 0x40) : QColor(0x9a, 0x80, 0x56), 9, Qt::SolidLine, Qt::RoundCap,
+                  Qt::RoundJoin));
     p.drawPath(path);
     p.setPen(QPen(dark ? QColor(0x8a, 0x6a, 0x6a) : pal::kRoad, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
@@ -210,7 +211,8 @@ void firstCastlePlaces(QPainter& p) {
     for (int i = 0; i < 3; ++i) DrawHall(p, QPointF(262 + i * 28, 214 - (i % 2) * 4), 24, QColor(0x6a, 0x5a, 0x4a));
     plate(p, QPointF(292, 224), QStringLiteral("兵舎"));
     // Camp: tents.
-    for (int i = 0; i < 3; ++i) DrawTent(p, QPointF(372 + i * 20, 178 + (i % 2) * 6), 20, i == 1 ? pal::kCrimson : QColor(0xe0, 0xd8, 0xc0));
+    for (int i = 0; i < 3; ++i)
+        DrawTent(p, QPointF(372 + i * 20, 178 + (i % 2) * 6), 20, i == 1 ? pal::kCrimson : QColor(0xe0, 0xd8, 0xc0));
     plate(p, QPointF(394, 190), QStringLiteral("本陣"));
     // Government office: a columned hall.
     DrawHall(p, QPointF(306, 130), 50, QColor(0x3a, 0x5a, 0x8a));

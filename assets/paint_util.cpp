@@ -80,8 +80,8 @@ void OutlinedText(QPainter& p, const QPainterPath& path, const QBrush& fill, con
     p.restore();
 }
 
-void ShadowText(QPainter& p, const QRectF& box, int align, const QString& text, const QFont& font,
-                const QColor& colour, const QColor& shadow) {
+void ShadowText(QPainter& p, const QRectF& box, int align, const QString& text, const QFont& font, const QColor& colour,
+                const QColor& shadow) {
     p.save();
     p.setFont(font);
     p.setPen(shadow);

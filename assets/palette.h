@@ -58,8 +58,16 @@ inline QFont Font(const char* family, double pixelSize, bool bold = false, bool 
     f.setStyleStrategy(QFont::PreferAntialias);
     return f;
 }
-inline QFont Gothic(double px, bool bold = false) { return Font("IPAPGothic", px, bold); }
-inline QFont Mincho(double px, bool bold = false) { return Font("IPAPMincho", px, bold); }
-inline QFont Serif(double px, bool bold = false, bool italic = false) { return Font("Liberation Serif", px, bold, italic); }
-inline QFont Narrow(double px, bool bold = true) { return Font("Liberation Sans Narrow", px, bold); }
+inline QFont Gothic(double px, bool bold = false) {
+    return Font("IPAPGothic", px, bold);
+}
+inline QFont Mincho(double px, bool bold = false) {
+    return Font("IPAPMincho", px, bold);
+}
+inline QFont Serif(double px, bool bold = false, bool italic = false) {
+    return Font("Liberation Serif", px, bold, italic);
+}
+inline QFont Narrow(double px, bool bold = true) {
+    return Font("Liberation Sans Narrow", px, bold);
+}
 }  // namespace pal

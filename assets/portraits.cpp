@@ -530,7 +530,9 @@ Figure faceOf(int face) {
 }
 }  // namespace
 
-Figure PortraitFigure(int face) { return faceOf(face); }
+Figure PortraitFigure(int face) {
+    return faceOf(face);
+}
 
 QImage Portrait(int face, int scale) {
     QImage img = Canvas(85, 100, scale);

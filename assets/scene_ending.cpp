@@ -29,9 +29,13 @@ namespace {
 constexpr int kW = 375, kH = 258;
 const QRectF kFull(0, 0, kW, kH);
 
-QImage canvas() { return Canvas(kW, kH, 1, Qt::black); }
+QImage canvas() {
+    return Canvas(kW, kH, 1, Qt::black);
+}
 
-void sky(QPainter& p, const QColor& top, const QColor& bottom) { p.fillRect(kFull, VGradient(0, kH, top, bottom)); }
+void sky(QPainter& p, const QColor& top, const QColor& bottom) {
+    p.fillRect(kFull, VGradient(0, kH, top, bottom));
+}
 
 QImage dawn() {
     QPainter p;
@@ -62,8 +66,7 @@ QImage beatenKing() {
     QImage img = canvas();
     BeginPaint(p, img, 1);
     sky(p, QColor(0x30, 0x08, 0x14), QColor(0x08, 0x02, 0x06));
-    for (int i = 0; i < 5; ++i)
-        DrawCloud(p, QPointF(40 + i * 80, 220), 70, QColor(0x40, 0x20, 0x30, 150), 300 + i);
+    for (int i = 0; i < 5; ++i) DrawCloud(p, QPointF(40 + i * 80, 220), 70, QColor(0x40, 0x20, 0x30, 150), 300 + i);
     Figure king = PortraitFigure(0);
     king.eyes = Eyes::Closed;
     king.mouth = Mouth::Frown;
@@ -102,7 +105,8 @@ QImage bowingLine() {
 }
 
 void confetti(QPainter& p, int seed, int count) {
-    const QColor colours[5] = {pal::kGold, pal::kCrimson, QColor(0x40, 0x90, 0xe0), QColor(0x50, 0xb0, 0x60), Qt::white};
+    const QColor colours[5] = {pal::kGold, pal::kCrimson, QColor(0x40, 0x90, 0xe0), QColor(0x50, 0xb0, 0x60),
+                               Qt::white};
     p.save();
     p.setPen(Qt::NoPen);
     for (int i = 0; i < count; ++i) {
@@ -121,7 +125,8 @@ QImage cheeringTown() {
     QImage img = canvas();
     BeginPaint(p, img, 1);
     sky(p, QColor(0x70, 0xb0, 0xf0), QColor(0xe0, 0xf0, 0xff));
-    for (int i = 0; i < 9; ++i) DrawHouse(p, QPointF(18 + i * 44, 118 + (i % 3) * 4), 36, i % 2 ? pal::kRoof : QColor(0x3a, 0x5a, 0x8a));
+    for (int i = 0; i < 9; ++i)
+        DrawHouse(p, QPointF(18 + i * 44, 118 + (i % 3) * 4), 36, i % 2 ? pal::kRoof : QColor(0x3a, 0x5a, 0x8a));
     // Bunting across the street.
     p.setPen(QPen(pal::kInk, 0.8));
     for (int i = 0; i < 16; ++i) {
@@ -202,7 +207,8 @@ QImage crumbling(double damage, int frameSeed) {
         p.drawRect(QRectF(x, y, 2.5 + 2 * Hash01(i, 57), 2.5 + 2 * Hash01(i, 58)));
     }
     for (int i = 0; i < 6; ++i)
-        DrawCloud(p, QPointF(110 + i * 32, 206), 16 + 22 * damage, QColor(0x9a, 0x80, 0x70, static_cast<int>(160 * damage)), 500 + i);
+        DrawCloud(p, QPointF(110 + i * 32, 206), 16 + 22 * damage,
+                  QColor(0x9a, 0x80, 0x70, static_cast<int>(160 * damage)), 500 + i);
     p.fillRect(QRectF(0, 206, kW, kH - 206), VGradient(206, kH, QColor(0x5a, 0x4a, 0x3a), QColor(0x2a, 0x22, 0x1a)));
     p.end();
     return img;
@@ -268,7 +274,8 @@ QImage ruins(double sun) {
     }
     p.fillRect(QRectF(0, 204, kW, kH - 204), VGradient(204, kH, QColor(0x6a, 0x6a, 0x40), QColor(0x2a, 0x30, 0x1a)));
     for (int i = 0; i < 7; ++i)
-        DrawCloud(p, QPointF(60 + i * 44, 204 - 6 * Hash01(i, 61)), 30, QColor(0xd0, 0xc0, 0xb0, static_cast<int>(150 * (1 - 0.6 * sun))), 600 + i);
+        DrawCloud(p, QPointF(60 + i * 44, 204 - 6 * Hash01(i, 61)), 30,
+                  QColor(0xd0, 0xc0, 0xb0, static_cast<int>(150 * (1 - 0.6 * sun))), 600 + i);
     p.end();
     return img;
 }
@@ -280,7 +287,8 @@ QImage walkHome() {
     sky(p, QColor(0x8c, 0xc8, 0xf0), QColor(0xf0, 0xf4, 0xe0));
     DrawRidge(p, kW, 150, 10, 71, QBrush(QColor(0x7a, 0xa0, 0x70)), 120);
     DrawRidge(p, kW, 176, 8, 72, QBrush(QColor(0x5a, 0x8a, 0x4a)), 100);
-    for (int i = 0; i < 4; ++i) DrawHouse(p, QPointF(250 + i * 16, 160 + (i % 2) * 3), 14, i % 2 ? pal::kRoof : QColor(0x3a, 0x5a, 0x8a));
+    for (int i = 0; i < 4; ++i)
+        DrawHouse(p, QPointF(250 + i * 16, 160 + (i % 2) * 3), 14, i % 2 ? pal::kRoof : QColor(0x3a, 0x5a, 0x8a));
     QPainterPath road;
     road.moveTo(120, kH);
     road.cubicTo(150, 220, 230, 200, 270, 168);
@@ -290,7 +298,8 @@ QImage walkHome() {
     p.setPen(Qt::NoPen);
     p.setBrush(VGradient(168, kH, QColor(0xd8, 0xc8, 0x98), QColor(0xb8, 0xa0, 0x70)));
     p.drawPath(road);
-    for (int i = 0; i < 8; ++i) DrawTree(p, QPointF(20 + i * 48 + (i > 3 ? 60 : 0), 200 + 20 * Hash01(i, 81)), 30, i + 50);
+    for (int i = 0; i < 8; ++i)
+        DrawTree(p, QPointF(20 + i * 48 + (i > 3 ? 60 : 0), 200 + 20 * Hash01(i, 81)), 30, i + 50);
     DrawHeroBack(p, QPointF(196, 226), 50, QColor(0x2c, 0x4a, 0x8a));
     p.end();
     return img;

@@ -155,4 +155,6 @@ std::vector<QImage> CrossFade(const QImage& a, const QImage& b, int steps) {
     return out;
 }
 
-QImage Flat(int w, int h, const QColor& colour) { return Canvas(w, h, 1, colour); }
+QImage Flat(int w, int h, const QColor& colour) {
+    return Canvas(w, h, 1, colour);
+}

@@ -129,7 +129,8 @@ QImage newCastle(double risen, bool storm) {
     p.setClipRect(QRectF(0, 0, kW, ground));
     DrawNewCastle(p, QPointF(187, ground + 150 * (1 - risen)), 150, risen > 0.5);
     p.restore();
-    p.fillRect(QRectF(0, ground, kW, kH - ground), VGradient(ground, kH, QColor(0x30, 0x18, 0x20), QColor(0x10, 0x08, 0x0c)));
+    p.fillRect(QRectF(0, ground, kW, kH - ground),
+               VGradient(ground, kH, QColor(0x30, 0x18, 0x20), QColor(0x10, 0x08, 0x0c)));
     // The ground splits where it comes up; dust rolls out while it moves.
     double crack = risen < 1 ? 1.0 : 0.5;
     p.setPen(QPen(QColor(0xff, 0x70, 0x30, static_cast<int>(200 * crack)), 3, Qt::SolidLine, Qt::RoundCap));

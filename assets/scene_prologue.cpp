@@ -59,7 +59,8 @@ QImage picture() {
     BeginPaint(p, img, 1);
     DrawSky(p, QRectF(0, 0, kW, kH), QColor(0x0a, 0x04, 0x16), QColor(0x4a, 0x10, 0x22), 120, 19);
     DrawMoon(p, QPointF(436, 58), 26, QColor(0xd8, 0x3c, 0x2c));
-    for (int i = 0; i < 5; ++i) bat(p, QPointF(380 + i * 17 + 10 * Hash01(i, 4), 40 + 30 * Hash01(i, 5)), 5 + 3 * Hash01(i, 6));
+    for (int i = 0; i < 5; ++i)
+        bat(p, QPointF(380 + i * 17 + 10 * Hash01(i, 4), 40 + 30 * Hash01(i, 5)), 5 + 3 * Hash01(i, 6));
     DrawRidge(p, kW, 190, 16, 2, QBrush(QColor(0x22, 0x0a, 0x1c)), 120);
     // The cliff and the castle of the Demon King.
     QPainterPath cliff;

@@ -159,7 +159,8 @@ QImage threeAtWork() {
     QRectF screen = monitor.adjusted(8, 7, -8, -14);
     p.setBrush(QColor(0x1a, 0x5e, 0x38));
     p.drawRect(screen);
-    for (int i = 0; i < 4; ++i) p.drawImage(QRectF(screen.left() + 5 + i * 16, screen.top() + 18, 14, 18), CardFace(1 + i * 13, 1));
+    for (int i = 0; i < 4; ++i)
+        p.drawImage(QRectF(screen.left() + 5 + i * 16, screen.top() + 18, 14, 18), CardFace(1 + i * 13, 1));
     p.setBrush(QColor(0xb8, 0xb0, 0xa0));
     p.drawRect(QRectF(170, 256, 36, 8));
     p.drawRoundedRect(QRectF(120, 272, 136, 18), 3, 3);  // keyboard
@@ -178,8 +179,8 @@ QImage scenarioDesk() {
     p.setPen(QPen(QColor(0x4a, 0x2a, 0x10, 60), 1));
     for (int i = 0; i < 30; ++i) p.drawLine(QPointF(0, i * 11 + 4), QPointF(kMw, i * 11 + 4 + 6 * Hash01(i, 111)));
     // A stack of reference books.
-    const QColor spines[6] = {pal::kCrimson, QColor(0x2a, 0x4a, 0x8a), QColor(0x2a, 0x6a, 0x3a), pal::kGoldDark,
-                              QColor(0x5a, 0x2a, 0x6a), QColor(0x8a, 0x6a, 0x4a)};
+    const QColor spines[6] = {pal::kCrimson,  QColor(0x2a, 0x4a, 0x8a), QColor(0x2a, 0x6a, 0x3a),
+                              pal::kGoldDark, QColor(0x5a, 0x2a, 0x6a), QColor(0x8a, 0x6a, 0x4a)};
     for (int i = 0; i < 6; ++i) {
         QRectF b(22 + 4 * Hash01(i, 112), 250 - i * 22, 120 - 10 * Hash01(i, 113), 20);
         p.setPen(QPen(pal::kInk, 1));
@@ -317,7 +318,8 @@ QImage thanks() {
     p.setPen(QPen(pal::kInk, 1.2));
     p.setBrush(VGradient(290, kMh, QColor(0x6a, 0xb0, 0x50), QColor(0x3a, 0x7a, 0x30)));
     p.drawPath(meadow);
-    const QColor colours[5] = {pal::kGold, pal::kCrimson, QColor(0x40, 0x90, 0xe0), QColor(0x50, 0xb0, 0x60), Qt::white};
+    const QColor colours[5] = {pal::kGold, pal::kCrimson, QColor(0x40, 0x90, 0xe0), QColor(0x50, 0xb0, 0x60),
+                               Qt::white};
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 110; ++i) {
         p.save();

@@ -6,7 +6,8 @@
 namespace {
 void writeSeries(const AssetContext& ctx, const char* prefix, const std::vector<QImage>& frames) {
     for (size_t i = 0; i < frames.size(); ++i)
-        WritePng(ctx.out(DataFileName(prefix, static_cast<int>(i) + 1)), frames[i].convertToFormat(QImage::Format_RGB32));
+        WritePng(ctx.out(DataFileName(prefix, static_cast<int>(i) + 1)),
+                 frames[i].convertToFormat(QImage::Format_RGB32));
 }
 }  // namespace
 

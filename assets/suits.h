@@ -12,4 +12,6 @@ QPainterPath SuitPath(Suit suit, const QRectF& box);
 // Black for spades and clubs, red for hearts and diamonds.
 QColor SuitColour(Suit suit);
 // Suit of card value 1..52: spades 1..13, clubs 14..26, hearts 27..39, diamonds 40..52.
-inline Suit SuitOfValue(int value) { return static_cast<Suit>((value - 1) / 13); }
+inline Suit SuitOfValue(int value) {
+    return static_cast<Suit>((value - 1) / 13);
+}
