@@ -65,8 +65,16 @@ void Track::add(uint32_t tick, int rank, std::vector<uint8_t> bytes) {
 void Track::note(int channel, uint32_t tick, uint32_t length, int key, int velocity) {
     if (length == 0 || key < 0 || key > 127) return;
     const uint8_t ch = static_cast<uint8_t>(channel & 0x0f);
+    const int id = ch * 128 + key;
+    auto prev = sounding_.find(id);
+    if (prev != sounding_.end()) {
+        Event& off = events_[prev->second.second];
+        if (prev->second.first == tick) return;  // the same key struck twice at once
+        if (off.tick > tick) off.tick = tick;
+    }
     add(tick, 3, {static_cast<uint8_t>(0x90 | ch), Clamp7(key), std::max<uint8_t>(1, Clamp7(velocity))});
     add(tick + length, 1, {static_cast<uint8_t>(0x80 | ch), Clamp7(key), 0x40});
+    sounding_[id] = {tick, events_.size() - 1};
 }
 
 void Track::program(int channel, uint32_t tick, int program) {

@@ -5,6 +5,7 @@
 // order the composer happened to add them in.
 #include <QByteArray>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ class Track {
 public:
     explicit Track(std::string name) : name_(std::move(name)) {}
 
+    // A note struck again while it still sounds ends the earlier one there,
+    // so a synthesizer never sees the key's note-off cut the new note short.
+    // Notes of one channel and key must come in time order.
     void note(int channel, uint32_t tick, uint32_t length, int key, int velocity);
     void program(int channel, uint32_t tick, int program);
     void control(int channel, uint32_t tick, int controller, int value);
@@ -41,6 +45,8 @@ private:
     std::string name_;
     std::vector<Event> events_;
     uint32_t seq_ = 0;
+    // The last note per channel and key: its start and its note-off event.
+    std::map<int, std::pair<uint32_t, size_t>> sounding_;
 };
 
 // The whole file. Every track is closed with an end-of-track event at `endTick`.

@@ -153,7 +153,9 @@ MidiFile ReadMidi(const QByteArray& b) {
             if (a > 127 || v > 127) return fail("data byte above 127");
             i += size;
             if (kind == 0x90 && v > 0) {
-                open[{channel, a}].push_back({tick, v});
+                auto& stack = open[{channel, a}];
+                if (!stack.empty()) ++m.restruckNotes;
+                stack.push_back({tick, v});
             } else if (kind == 0x80 || kind == 0x90) {
                 auto& stack = open[{channel, a}];
                 if (stack.empty()) continue;

@@ -31,6 +31,7 @@ struct MidiFile {
     std::vector<MidiNote> notes;                     // sorted by tick, then channel
     std::array<int, 16> programs{};                  // last program per channel, -1 for none
     int danglingNotes = 0;                           // notes never switched off
+    int restruckNotes = 0;                           // keys struck again while still sounding
     std::string error;
 
     double secondsAt(uint32_t tick) const;

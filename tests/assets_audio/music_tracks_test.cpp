@@ -23,6 +23,8 @@ TEST(MusicTracks, EveryTrackIsAWellFormedGeneralMidiFile) {
         ASSERT_EQ(m.error, "");
         EXPECT_EQ(m.format, 1);
         EXPECT_EQ(m.danglingNotes, 0);
+        // A key struck again before its note-off would be cut short by that note-off.
+        EXPECT_EQ(m.restruckNotes, 0);
         // Every melodic channel that plays says which instrument it is.
         for (int ch : m.channelsWithNotes())
             if (ch != kDrums) EXPECT_GE(m.programs[static_cast<size_t>(ch)], 0) << "channel " << ch;
