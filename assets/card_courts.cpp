@@ -61,6 +61,20 @@ void face(QPainter& p, double cx, double cy, bool beard, const QColor& hair) {
     }
 }
 
+// An arm in its sleeve, from the shoulder to the hand that holds the item.
+void sleeve(QPainter& p, QPointF from, QPointF to, const QColor& colour) {
+    QPainterPath arm;
+    arm.moveTo(from);
+    arm.quadTo(QPointF(from.x(), to.y()), to);
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(pal::kInk, 5.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(arm);
+    p.setPen(QPen(colour, 3.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(arm);
+    p.restore();
+}
+
 void hand(QPainter& p, double x, double y) {
     p.setPen(QPen(pal::kInk, 0.45));
     p.setBrush(kSkin);
@@ -139,6 +153,7 @@ void halfFigure(QPainter& p, int rank, Suit suit, double w, double h) {
         p.drawRect(QRectF(4.2, 11, 1.6, 17));
         p.setBrush(pal::kGold);
         p.drawRect(QRectF(2.2, 27, 5.6, 1.4));
+        sleeve(p, QPointF(w / 2 - 9, 25), QPointF(6.5, 30), r.main.darker(115));
         hand(p, 5, 30);
         QColor hair = black ? QColor(0x7a, 0x72, 0x6e) : QColor(0x8a, 0x5a, 0x2a);
         p.setPen(QPen(pal::kInk, 0.5));
@@ -173,6 +188,7 @@ void halfFigure(QPainter& p, int rank, Suit suit, double w, double h) {
         }
         p.setBrush(pal::kGoldLight);
         p.drawEllipse(QPointF(w - 8.5, 20), 0.9, 0.9);
+        sleeve(p, QPointF(w / 2 + 8, 26), QPointF(w - 8.5, 29), r.main.darker(115));
         hand(p, w - 7, 29);
     } else {  // Jack: young, feathered cap, halberd
         QColor hair = black ? QColor(0x4a, 0x32, 0x20) : QColor(0xb8, 0x6a, 0x2a);
@@ -189,6 +205,7 @@ void halfFigure(QPainter& p, int rank, Suit suit, double w, double h) {
         blade.lineTo(w - 5, 8);
         blade.closeSubpath();
         p.drawPath(blade);
+        sleeve(p, QPointF(w / 2 + 8, 25), QPointF(w - 6.5, 30), r.main.darker(115));
         hand(p, w - 5, 30);
         p.setPen(QPen(pal::kInk, 0.5));
         p.setBrush(hair);
