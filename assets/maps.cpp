@@ -223,8 +223,8 @@ void firstCastlePlaces(QPainter& p) {
     DrawTower(p, QPointF(470, 104), 26, QColor(0x8a, 0x2a, 0x5a));
     plate(p, QPointF(440, 108), QStringLiteral("宮殿"));
     // Royal palace: the castle keep of the Demon King.
-    DrawOldCastle(p, QPointF(548, 94), 66, QColor(0x8a, 0x80, 0x90), QColor(0x5a, 0x2a, 0x5a), true);
-    plate(p, QPointF(548, 98), QStringLiteral("王宮"));
+    DrawOldCastle(p, QPointF(546, 102), 82, QColor(0x8a, 0x80, 0x90), QColor(0x5a, 0x2a, 0x5a), true);
+    plate(p, QPointF(546, 106), QStringLiteral("王宮"));
 }
 
 void newCastleLand(QPainter& p) {
