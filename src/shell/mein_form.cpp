@@ -4,6 +4,7 @@
 #include "campaign/roster.h"
 #include "media/mci.h"
 #include "platform/launcher.h"
+#include "platform/scheduler.h"
 #include "shell/about_form.h"
 #include "shell/back_form.h"
 #include "shell/help_form.h"
@@ -73,9 +74,6 @@ MeinForm::MeinForm() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    MenuBar = new QMenuBar(this);
-    MenuBar->setFont(look::Gothic(13));
-    layout->setMenuBar(MenuBar);
     Client = new QWidget(this);
     Client->setAutoFillBackground(true);
     QPalette pal = Client->palette();
@@ -83,6 +81,12 @@ MeinForm::MeinForm() {
     Client->setPalette(pal);
     Client->installEventFilter(this);
     layout->addWidget(Client, 1);
+}
+
+void MeinForm::createMenus() {
+    MenuBar = new QMenuBar(this);
+    MenuBar->setFont(look::Gothic(13));
+    layout()->setMenuBar(MenuBar);
 
     auto item = [this](QMenu* menu, const QString& caption, const QKeySequence& key, void (MeinForm::*handler)()) {
         QAction* a = menu->addAction(caption);
@@ -115,6 +119,7 @@ MeinForm::MeinForm() {
     mnuVersion = item(mnuHelp, QStringLiteral("バージョン情報"), {}, &MeinForm::mnuVersion_Click);
     mnuMakerPage = item(mnuHelp, QStringLiteral("Nimbrelホームページ"), {}, &MeinForm::mnuMakerPage_Click);
     mnuVantraxPage = item(mnuHelp, QStringLiteral("Vantrax のホームページ"), {}, &MeinForm::mnuVantraxPage_Click);
+    MenuBar->show();
 }
 
 MeinForm::~MeinForm() {
@@ -133,6 +138,10 @@ void MeinForm::Form_Load() {
     }
     setWindowState(WindowStatesFromCode(placement.state));
     show();
+    // Let the frame appear now; its menus (whose Japanese captions need the
+    // fonts loaded) and the first screens follow a moment later.
+    host::DoEvents();
+    createMenus();
     if (placement.state == kWinNormal) {
         move(placement.geometry.topLeft());
         resize(placement.geometry.size());

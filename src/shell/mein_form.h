@@ -49,6 +49,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void createMenus();
 };
 
 inline const QString kMakerHomePage = QStringLiteral("https://nimbrel.example/");

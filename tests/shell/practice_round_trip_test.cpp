@@ -54,7 +54,7 @@ protected:
 
 TEST_F(PracticeRoundTrip, AgainLeadsToThePracticeWindowAndItsBackButtonToTheTitle) {
     ui::Click(Forms::Find<OpenForm>()->Image1[2]);
-    ui::Click(Forms::Find<p_MainForm>()->Image1[1]);
+    clickSoon(Forms::Find<p_MainForm>()->Image1[1]);
     EXPECT_EQ(DuelParamA, 50);
     playDuelAndAnswer(true);
     ASSERT_TRUE(Forms::IsLoaded<p_MainForm>());

@@ -87,7 +87,7 @@ TEST_F(PracticeTest, PracticePicturesStartTheirLevels) {
         ASSERT_TRUE(Forms::IsLoaded<p_MainForm>());
         p_MainForm& p = *Forms::Find<p_MainForm>();
         EXPECT_TRUE(p.isVisible());
-        ui::Click(p.Image1[static_cast<size_t>(c.picture)]);
+        clickSoon(p.Image1[static_cast<size_t>(c.picture)]);
         EXPECT_FALSE(Forms::IsLoaded<p_MainForm>());
         EXPECT_FALSE(Forms::IsLoaded<OpenForm>());
         EXPECT_EQ(GameMode, 255);

@@ -13,6 +13,7 @@
 #include "support/game_test.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <vector>
 
 class ShellTest : public GameTest {
@@ -50,6 +51,17 @@ protected:
             messages.push_back(f->Label2->text());
             ui::Click(f->Label3[1]);
         });
+    }
+    // Clicks `w` from a scheduled moment rather than from the test body, as the
+    // player would: a click whose handler unloads the window it belongs to
+    // must not have that window destroyed while the handler still runs.
+    void clickSoon(QWidget* w) {
+        QPointer<QWidget> target(w);
+        time->after(1, [target] {
+            ASSERT_FALSE(target.isNull());
+            ui::Click(target);
+        });
+        advance(2);
     }
     static QString option(const char* key) {
         return host::GetSetting(kAppName, QStringLiteral("Option"), QLatin1String(key), QStringLiteral("<absent>"));
