@@ -1,6 +1,8 @@
 #include "duel/duel_widgets.h"
 
+#include <QHash>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -15,21 +17,32 @@ Panel::Panel(QWidget* parent, QColor back, bool felt) : QWidget(parent), back_(b
 void Panel::setBackColor(QColor c) {
     if (c == back_) return;
     back_ = c;
+    feltCache_ = QPixmap();
     update();
 }
 
-void Panel::paintEvent(QPaintEvent*) {
+void Panel::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     if (!felt_) {
-        p.fillRect(rect(), back_);
+        p.fillRect(e->rect(), back_);
         return;
     }
-    QRadialGradient g(rect().center(), std::max(width(), height()) * 0.75);
-    g.setColorAt(0, back_.lighter(150));
-    g.setColorAt(1, back_.darker(160));
-    p.fillRect(rect(), g);
-    p.setPen(QPen(back_.darker(250), 2));
-    p.drawRect(rect().adjusted(1, 1, -1, -1));
+    // Cards and labels over the felt repaint it often; the shading is drawn
+    // once and copied from then on.
+    const qreal dpr = devicePixelRatioF();
+    const QSize px = (QSizeF(size()) * dpr).toSize();
+    if (feltCache_.size() != px || feltCache_.devicePixelRatio() != dpr) {
+        feltCache_ = QPixmap(px);
+        feltCache_.setDevicePixelRatio(dpr);
+        QPainter c(&feltCache_);
+        QRadialGradient g(rect().center(), std::max(width(), height()) * 0.75);
+        g.setColorAt(0, back_.lighter(150));
+        g.setColorAt(1, back_.darker(160));
+        c.fillRect(rect(), g);
+        c.setPen(QPen(back_.darker(250), 2));
+        c.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+    p.drawPixmap(e->rect(), feltCache_, QRectF(QPointF(e->rect().topLeft()) * dpr, QSizeF(e->rect().size()) * dpr));
 }
 
 void Panel::mousePressEvent(QMouseEvent* e) {
@@ -64,10 +77,11 @@ void ShapeBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (fill_.isValid()) p.fillRect(rect(), fill_);
     if (border_.isValid() && borderWidth_ > 0) {
-        p.setPen(QPen(border_, borderWidth_));
-        p.setBrush(Qt::NoBrush);
-        const int h = borderWidth_ / 2;
-        p.drawRect(rect().adjusted(h, h, -h - (borderWidth_ % 2 ? 1 : 0), -h - (borderWidth_ % 2 ? 1 : 0)));
+        const int b = borderWidth_, w = width(), h = height();
+        p.fillRect(0, 0, w, b, border_);
+        p.fillRect(0, h - b, w, b, border_);
+        p.fillRect(0, b, b, h - 2 * b, border_);
+        p.fillRect(w - b, b, b, h - 2 * b, border_);
     }
 }
 
@@ -150,6 +164,59 @@ void CardImage::mouseReleaseEvent(QMouseEvent* e) {
     }
     // A click is a press and a release on the same image.
     if (rect().contains(e->position().toPoint()) && onClick) onClick(index_);
+}
+
+QFont NarrowFont(int pixelSize) {
+    QFont f;
+    f.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")});
+    f.setPixelSize(pixelSize);
+    f.setBold(true);
+    return f;
+}
+
+namespace {
+// A banner's few texts come back again and again: each is drawn once per run.
+const QImage& BannerMask(const QString& text, const QFont& font, Qt::Alignment align, QSize size, qreal dpr) {
+    static QHash<QString, QImage> masks;
+    const QString key = text + QLatin1Char('\n') + font.key() + QLatin1Char('\n') + QString::number(size.width()) +
+                        QLatin1Char('x') + QString::number(size.height()) + QLatin1Char('@') + QString::number(dpr) +
+                        QLatin1Char('/') + QString::number(int(align));
+    auto it = masks.find(key);
+    if (it != masks.end()) return *it;
+    QImage mask((QSizeF(size) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    mask.setDevicePixelRatio(dpr);
+    mask.fill(Qt::transparent);
+    QPainter m(&mask);
+    m.setFont(font);
+    m.setPen(Qt::white);
+    m.drawText(QRect(QPoint(0, 0), size), static_cast<int>(align), text);
+    m.end();
+    return *masks.insert(key, mask);
+}
+}  // namespace
+
+void BannerLabel::paintEvent(QPaintEvent*) {
+    const qreal dpr = devicePixelRatioF();
+    if (maskText_ != text() || mask_.size() != (QSizeF(size()) * dpr).toSize()) {
+        mask_ = BannerMask(text(), font(), alignment(), size(), dpr);
+        maskText_ = text();
+        tint_ = QColor();
+    }
+    const QColor colour = palette().color(QPalette::WindowText);
+    if (colour != tint_) {
+        if (tinted_.size() != mask_.size()) {
+            tinted_ = QImage(mask_.size(), QImage::Format_ARGB32_Premultiplied);
+            tinted_.setDevicePixelRatio(dpr);
+        }
+        QPainter t(&tinted_);
+        t.setCompositionMode(QPainter::CompositionMode_Source);
+        t.drawImage(0, 0, mask_);
+        t.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        t.fillRect(rect(), colour);
+        tint_ = colour;
+    }
+    QPainter p(this);
+    p.drawImage(0, 0, tinted_);
 }
 
 CoverBox::CoverBox(QWidget* parent) : QWidget(parent) {}

@@ -2,6 +2,8 @@
 // The controls the duel window is drawn with: panels, plain shapes, the
 // opponent's bars and the card images the player clicks and drags. Each one
 // repaints only when what it shows has changed.
+#include <QImage>
+#include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
@@ -25,6 +27,7 @@ protected:
 private:
     QColor back_;
     bool felt_;
+    QPixmap feltCache_;  // the shaded felt, drawn once per size and colour
 };
 
 // A shape control: a filled rectangle and/or an outline. It never takes the mouse.
@@ -101,6 +104,28 @@ private:
     bool pressed_ = false;
     uint64_t paints_ = 0;
 };
+
+// Big banner text. Glyphs this large are drawn as outlines, which is slow, and
+// the banner repaints every frame of its animation: the text is drawn once
+// as a mask and each frame only tints it with the label's current colour.
+class BannerLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QImage mask_;
+    QString maskText_;
+    QImage tinted_;
+    QColor tint_;
+};
+
+// The font of the banners and the contest status: Arial Narrow, or the
+// metric-compatible face that stands in for it.
+QFont NarrowFont(int pixelSize);
 
 // An invisible cover that swallows the mouse over whatever lies under it.
 class CoverBox : public QWidget {

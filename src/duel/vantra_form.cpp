@@ -14,6 +14,8 @@
 #include "platform/scheduler.h"
 #include "shell/menu.h"
 
+#include <QGuiApplication>
+#include <algorithm>
 #include <cmath>
 
 VantraForm::VantraForm()
@@ -120,6 +122,22 @@ CardValue VantraForm::eAddCard() {
     return v;
 }
 
+namespace {
+// Card faces are decoded once: a duel shows each of them again and again.
+const QPixmap& FacePictureOf(CardValue v) {
+    static std::array<QPixmap, 53>& faces = *new std::array<QPixmap, 53>;  // kept until the program ends
+    static qreal facesDpr = 0;
+    const qreal dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    if (dpr != facesDpr) {
+        faces.fill(QPixmap());
+        facesDpr = dpr;
+    }
+    QPixmap& p = faces[std::min<size_t>(v, 52)];
+    if (p.isNull() && v != 0) p = CardPicture(v);
+    return p;
+}
+}  // namespace
+
 void VantraForm::SetSlot(int i, CardValue v) {
     Slot[static_cast<size_t>(i)] = v;
     ArmRedraw();
@@ -142,7 +160,7 @@ void VantraForm::CardSetTimer_Timer() {
         const auto k = static_cast<size_t>(i);
         if (Slot[k] == Shown[k]) continue;
         Image1[k]->setVisible(true);
-        Image1[k]->setPicture(CardPicture(Slot[k]));
+        Image1[k]->setPicture(FacePictureOf(Slot[k]));
         Shown[k] = Slot[k];
     }
     ArmRedraw();

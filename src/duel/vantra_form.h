@@ -125,15 +125,12 @@ public:
     CoverBox* Image2 = nullptr;
     QLabel* Image4 = nullptr;           // portrait
     QLabel* Label1 = nullptr;           // opponent's name
-    QLabel* Label2 = nullptr;           // "状態"
-    QLabel* Label3 = nullptr;           // "経過時間"
     QLabel* Label4 = nullptr;           // mood
     QLabel* Label5 = nullptr;           // banner shadow
     QLabel* Label6 = nullptr;           // banner front
     QLabel* Label7 = nullptr;           // contest instruction
     std::array<QLabel*, 2> Label8{};    // "You", "Enemy"
     QLabel* Label9 = nullptr;           // contest status
-    std::array<QLabel*, 4> Label10{};   // bar captions
     QLabel* Label11 = nullptr;          // clock
     ShapeBox* Shape1 = nullptr;         // player's gauge cover
     ShapeBox* Shape2 = nullptr;         // opponent's gauge cover

@@ -2,6 +2,7 @@
 #include "duel/vantra_form.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -27,9 +28,10 @@ QFont Gothic(int pixelSize, bool bold = false) {
     return f;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& r, const QFont& font, QColor colour,
-                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* l = new QLabel(text, parent);
+template <class L = QLabel>
+L* MakeLabel(QWidget* parent, const QString& text, const QRect& r, const QFont& font, QColor colour,
+             Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* l = new L(text, parent);
     l->setGeometry(r);
     l->setFont(font);
     l->setAlignment(align);
@@ -54,16 +56,11 @@ void VantraForm::BuildControls() {
     Image4 = new QLabel(this);
     Image4->setGeometry(TwRect(60, 60, 1275, 1500));
     Image4->setAlignment(Qt::AlignCenter);
-    Label2 = MakeLabel(this, QStringLiteral("状態"), TwRect(1440, 120, 1100, 270), Gothic(11), kCaption);
     Label4 = MakeLabel(this, QString(), TwRect(1440, 420, 1150, 450), Gothic(20, true), Qt::white);
     Label1 = MakeLabel(this, QString(), TwRect(60, 1640, 2520, 330), Gothic(14, true), kText);
-    Label3 = MakeLabel(this, QStringLiteral("経過時間"), TwRect(60, 2040, 1100, 300), Gothic(11), kCaption);
-    Label11 = MakeLabel(this, QStringLiteral("0分00秒"), TwRect(1100, 2000, 1435, 360), Gothic(17, true), kText,
+    Label11 = MakeLabel(this, QStringLiteral("0分00秒"), TwRect(1200, 2000, 1335, 360), Gothic(17, true), kText,
                         Qt::AlignRight | Qt::AlignVCenter);
-    const QString captions[] = {QStringLiteral("素早さ"), QStringLiteral("怒り"), QStringLiteral("集中力"),
-                                QStringLiteral("正確さ")};
     for (int i = 0; i < 4; ++i) {
-        Label10[i] = MakeLabel(this, captions[i], TwRect(60, kBarTop[i] - 255, kBarWidth, 255), Gothic(11), kCaption);
         Picture6[i] = new BarBox(this);
         Picture6[i]->setGeometry(TwRect(60, kBarTop[i], kBarWidth, kBarHeight));
     }
@@ -124,34 +121,50 @@ void VantraForm::BuildControls() {
     Shape4->setGeometry(TwRect(kContestBarLeft, kContestBarTop, 5535, kContestBarHeight));
     Shape3 = new ShapeBox(Picture5, BgrColor(0x0000FF));
     Shape3->setGeometry(TwRect(kContestBarLeft, kContestBarTop, 2775, kContestBarHeight));
-    QFont big(QStringLiteral("Arial Narrow"));
-    big.setPixelSize(44);
-    big.setBold(true);
-    Label9 = MakeLabel(Picture5, QStringLiteral("Wait"), TwRect(0, 3000, kTableWidth, 900), big, QColor(255, 230, 90),
-                       Qt::AlignCenter);
+    Label9 = MakeLabel<BannerLabel>(Picture5, QStringLiteral("Wait"), TwRect(0, 3000, kTableWidth, 900), NarrowFont(44),
+                                    QColor(255, 230, 90), Qt::AlignCenter);
     Picture5->hide();
 
     // The banner lies over the middle of the table.
     Picture4 = new Panel(this, QColor(150, 108, 28), true);
     Picture4->setGeometry(TwRect(kTableLeft, kBannerTop, kTableWidth, kBannerHeight));
-    QFont banner(QStringLiteral("Arial Narrow"));
-    banner.setPixelSize(76);
-    banner.setBold(true);
-    Label5 = MakeLabel(Picture4, QString(), QRect(0, 0, Picture4->width(), Picture4->height()), banner,
-                       BgrColor(0x606060), Qt::AlignCenter);
-    Label6 = MakeLabel(Picture4, QString(), QRect(0, 0, Picture4->width(), Picture4->height()), banner,
-                       BgrColor(0x606060), Qt::AlignCenter);
+    const QFont banner = NarrowFont(76);
+    Label5 = MakeLabel<BannerLabel>(Picture4, QString(), QRect(0, 0, Picture4->width(), Picture4->height()), banner,
+                                    BgrColor(0x606060), Qt::AlignCenter);
+    Label6 = MakeLabel<BannerLabel>(Picture4, QString(), QRect(0, 0, Picture4->width(), Picture4->height()), banner,
+                                    BgrColor(0x606060), Qt::AlignCenter);
     Label5->hide();
     Label6->hide();
 }
 
-void VantraForm::paintEvent(QPaintEvent*) {
+void VantraForm::paintEvent(QPaintEvent* e) {
+    // The backdrop lies under every label of the left column: drawn once, then copied.
+    const qreal dpr = devicePixelRatioF();
+    const QSize px = (QSizeF(size()) * dpr).toSize();
+    // The same for every duel; kept until the program ends.
+    static QPixmap& backdrop = *new QPixmap;
+    if (backdrop.size() != px || backdrop.devicePixelRatio() != dpr) {
+        backdrop = QPixmap(px);
+        backdrop.setDevicePixelRatio(dpr);
+        QPainter p(&backdrop);
+        QLinearGradient g(0, 0, 0, height());
+        g.setColorAt(0, QColor(34, 42, 56));
+        g.setColorAt(1, QColor(16, 20, 28));
+        p.fillRect(rect(), g);
+        // A frame around the portrait.
+        p.setPen(QPen(QColor(190, 160, 90), 1));
+        p.drawRect(Image4->geometry().adjusted(-2, -2, 1, 1));
+        // The captions never change, so they are part of the backdrop.
+        p.setPen(kCaption);
+        p.setFont(Gothic(11));
+        const auto caption = [&p](const QRect& r, const char* text) {
+            p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(text));
+        };
+        caption(TwRect(1440, 120, 1100, 270), "状態");
+        caption(TwRect(60, 2040, 1100, 300), "経過時間");
+        const char* bars[] = {"素早さ", "怒り", "集中力", "正確さ"};
+        for (int i = 0; i < 4; ++i) caption(TwRect(60, kBarTop[i] - 255, kBarWidth, 255), bars[i]);
+    }
     QPainter p(this);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(34, 42, 56));
-    g.setColorAt(1, QColor(16, 20, 28));
-    p.fillRect(rect(), g);
-    // A frame around the portrait.
-    p.setPen(QPen(QColor(190, 160, 90), 1));
-    p.drawRect(Image4->geometry().adjusted(-2, -2, 1, 1));
+    p.drawPixmap(e->rect(), backdrop, QRectF(QPointF(e->rect().topLeft()) * dpr, QSizeF(e->rect().size()) * dpr));
 }
