@@ -45,6 +45,7 @@ frmAbout::frmAbout() {
     cmdSysInfo = new QPushButton(QStringLiteral("ｼｽﾃﾑ情報(&S)..."), this);
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setDefault(true);
+    for (QPushButton* b : {cmdSysInfo, cmdOK}) b->setMinimumWidth(b->sizeHint().width() + 16);
     grid->addWidget(picIcon, 0, 0, 4, 1, Qt::AlignTop);
     grid->addWidget(lblTitle, 0, 1);
     grid->addWidget(lblVersion, 1, 1);

@@ -1,0 +1,101 @@
+// The duel on the real event loop, on a real display (bench/duel_realtime.sh
+// runs it under Xvfb with --measure):
+//   duel_cpu_percent: the process's CPU time (all threads) over 20 s of a
+//     practice duel with nobody at the keys, from just after the window shows:
+//     the countdown and then the opponent playing alone. Music and effects
+//     are off: this is the duel's own cost.
+//   key_to_card_ms: from a key release to the card it draws being painted,
+//     the median of 31 draws.
+#include "app/forms.h"
+#include "app/state.h"
+#include "campaign/roster.h"
+#include "duel/duel.h"
+#include "duel/duel_hands.h"
+#include "duel/vantra_form.h"
+#include "platform/program_folder.h"
+#include "platform/settings_store.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+double CpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+void RunFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || std::strcmp(argv[1], "--measure") != 0) {
+        std::fprintf(stderr, "# duel_realtime measures through bench/duel_realtime.sh, on a display\n");
+        return 0;
+    }
+    QApplication app(argc, argv);
+    QTemporaryDir config;
+    host::setSettingsPath(config.filePath(QStringLiteral("settings.ini")));
+    host::setProgramFolder(QStringLiteral(VANTRAX_BENCH_PROGRAM_DIR));
+    PlayKeys = {83, 68, 90, 88, 67, 86};
+    InputDevice = 1;
+    SoundOn = false;
+    MusicOn = false;
+    GameMode = 0;
+
+    StartDuel(GuideLine(), 28, 50, 50, 50, 3);
+    VantraForm* f = Forms::Find<VantraForm>();
+    RunFor(300);  // mapped and painted once
+
+    const double cpu0 = CpuSeconds();
+    const auto t0 = Clock::now();
+    RunFor(20000);
+    const double cpu1 = CpuSeconds();
+    const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
+    std::printf("duel_cpu_percent %.2f %%\n", 100.0 * (cpu1 - cpu0) / wall);
+    std::fflush(stdout);
+
+    // Key to card: the opponent and the stall watch rest, place 1 is emptied
+    // before each draw and the deck is never allowed to run out.
+    f->eAvTimer.setEnabled(false);
+    f->eHeadTimer.setEnabled(false);
+    f->AgainTimer.setEnabled(false);
+    CardImage* card = f->Image1[1];
+    std::vector<double> ms;
+    for (int i = 0; i < 32; ++i) {
+        f->SetSlot(1, 0);
+        f->MyCount = 26;
+        RunFor(30);
+        const uint64_t paintsBefore = card->paints();
+        const auto k0 = Clock::now();
+        duel_hands::ReleaseKey(*f, PlayKeys[2]);
+        while (card->paints() == paintsBefore && Clock::now() - k0 < std::chrono::seconds(2))
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const auto k1 = Clock::now();
+        if (card->paints() == paintsBefore || card->picture().isNull()) {
+            std::fprintf(stderr, "# the drawn card was never painted\n");
+            return 1;
+        }
+        if (i > 0) ms.push_back(std::chrono::duration<double, std::milli>(k1 - k0).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("key_to_card_ms %.2f ms\n", ms[ms.size() / 2]);
+    return 0;
+}
