@@ -18,9 +18,10 @@ VirtualScheduler::~VirtualScheduler() { installScheduler(previous_); }
 
 void VirtualScheduler::pumpEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    // Only at the outermost level is it safe to destroy unloaded windows: a
-    // nested wait may still be running inside one of their handlers.
-    if (depth_ == 0) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Unloaded windows are destroyed only when the test itself lets time pass:
+    // any wait of the game's may still be running inside one of their handlers,
+    // even one a test called directly.
+    if (depth_ == 0 && gameWaits_ == 0) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 bool VirtualScheduler::step(uint64_t limit) {
@@ -49,14 +50,16 @@ bool VirtualScheduler::step(uint64_t limit) {
 }
 
 void VirtualScheduler::doEvents() {
+    ++gameWaits_;
     pumpEvents();
     uint64_t target = now_ + 1;
     while (step(target)) {
     }
     now_ = std::max(now_, target);
+    --gameWaits_;
 }
 
-void VirtualScheduler::sleepUntil(uint64_t target) {
+void VirtualScheduler::run(uint64_t target) {
     pumpEvents();
     while (step(target + 1)) {
     }
@@ -64,15 +67,22 @@ void VirtualScheduler::sleepUntil(uint64_t target) {
     pumpEvents();
 }
 
+void VirtualScheduler::sleepUntil(uint64_t target) {
+    ++gameWaits_;
+    run(target);
+    --gameWaits_;
+}
+
 void VirtualScheduler::advance(uint64_t ms) {
     if (ms == 0)
         pumpEvents();
     else
-        sleepUntil(now_ + ms - 1);
+        run(now_ + ms - 1);
 }
 
 void VirtualScheduler::waitUntil(const std::function<bool()>& done) {
     const uint64_t limit = now_ + waitLimit_;
+    ++gameWaits_;
     pumpEvents();
     while (!done()) {
         if (!step(limit)) {
@@ -82,6 +92,7 @@ void VirtualScheduler::waitUntil(const std::function<bool()>& done) {
             std::abort();
         }
     }
+    --gameWaits_;
 }
 
 void VirtualScheduler::at(uint64_t when, std::function<void()> action) {

@@ -43,12 +43,15 @@ private:
     void pumpEvents();
     // Moves to the next due timer or action at or before `limit`; false if none.
     bool step(uint64_t limit);
+    // Handles events and due timers until the clock has passed `target`.
+    void run(uint64_t target);
 
     uint64_t start_;
     uint64_t now_;
     std::vector<Action> actions_;
     uint64_t waitLimit_ = 6ull * 3600 * 1000;
-    int depth_ = 0;
+    int depth_ = 0;      // timer ticks and scheduled actions running now
+    int gameWaits_ = 0;  // waits entered by game code (DoEvents, WaitMs, modal windows)
     Scheduler* previous_ = nullptr;
 };
 

@@ -99,6 +99,32 @@ TEST(VirtualTime, NestedWaitsInsideAHandlerThatOtherTimersInterrupt) {
     EXPECT_EQ(log, expected);
 }
 
+// A handler that unloads its own window and then waits must still be able to
+// touch the window afterwards, even when a test called it directly.
+class SelfUnloading : public GameForm {
+public:
+    bool stillAliveAfterWait = false;
+    void closeAndWait() {
+        QPointer<SelfUnloading> self(this);
+        Unload();
+        host::DoEvents();
+        WaitMs(10);
+        stillAliveAfterWait = !self.isNull();
+        lastResult = stillAliveAfterWait;
+    }
+    static inline bool lastResult = false;
+};
+
+TEST(VirtualTime, AWindowUnloadedInsideAHandlerLivesUntilTheHandlerHasReturned) {
+    VirtualScheduler vt;
+    QPointer<SelfUnloading> w = &Forms::Get<SelfUnloading>();
+    w->closeAndWait();
+    EXPECT_TRUE(SelfUnloading::lastResult);
+    EXPECT_FALSE(Forms::IsLoaded<SelfUnloading>());
+    vt.advance(1);
+    EXPECT_TRUE(w.isNull());
+}
+
 TEST(VirtualTime, ScheduledKeyInputReachesTheWidget) {
     VirtualScheduler vt;
     struct KeyProbe : QWidget {
