@@ -45,7 +45,7 @@ void ClickCard(VantraForm& form, int index) {
     Click(&form, card->mapTo(&form, card->rect().center()), Qt::LeftButton);
 }
 
-void DragCard(VantraForm& form, int from, int to) {
+void DragCard(VantraForm& form, int from, int to, const std::function<void()>& whileHeld) {
     CardImage* src = form.Image1[static_cast<size_t>(from)];
     QWidget* dst = form.Image1[static_cast<size_t>(to)];
     // The press lands on whatever is on top of the source card; the moves and
@@ -58,6 +58,7 @@ void DragCard(VantraForm& form, int from, int to) {
     const QPointF midGlobal = (startGlobal + endGlobal) / 2;
     SendMouse(grabbed, QEvent::MouseMove, grabbed->mapFromGlobal(midGlobal), midGlobal, Qt::NoButton, Qt::LeftButton);
     SendMouse(grabbed, QEvent::MouseMove, grabbed->mapFromGlobal(endGlobal), endGlobal, Qt::NoButton, Qt::LeftButton);
+    if (whileHeld) whileHeld();
     SendMouse(grabbed, QEvent::MouseButtonRelease, grabbed->mapFromGlobal(endGlobal), endGlobal, Qt::LeftButton,
               Qt::NoButton);
 }

@@ -4,6 +4,7 @@
 // end-to-end tests and the benchmarks play through these.
 #include <Qt>
 #include <cstdint>
+#include <functional>
 
 class VantraForm;
 
@@ -14,8 +15,8 @@ void ReleaseKey(VantraForm& form, int16_t vk);
 // A left click on card image 1..10.
 void ClickCard(VantraForm& form, int index);
 // Drags card image `from` (a place of the player's row) and drops it on the
-// middle of card image `to`.
-void DragCard(VantraForm& form, int from, int to);
+// middle of card image `to`; `whileHeld` runs before the button is let go.
+void DragCard(VantraForm& form, int from, int to, const std::function<void()>& whileHeld = {});
 // A click on the contest panel with the given button.
 void ClickContest(VantraForm& form, Qt::MouseButton button = Qt::LeftButton);
 

@@ -152,8 +152,10 @@ void VantraForm::DragMove(QPointF globalPos) {
 
 int VantraForm::DropTargetAt(QPointF globalPos) const {
     if (!Picture1->isVisible()) return 0;
-    // Whatever lies on top at that point takes the drop; only a card image acts on it.
-    QWidget* w = Picture1->childAt(Picture1->mapFromGlobal(globalPos).toPoint());
+    // Whatever lies on top at that point takes the drop, looked for in the whole
+    // window: the re-deal banner is no child of the table but covers its piles,
+    // and a card held since before the re-deal must land on the banner.
+    QWidget* w = childAt(mapFromGlobal(globalPos).toPoint());
     auto* card = qobject_cast<CardImage*>(w);
     return card ? card->index() : 0;
 }

@@ -200,6 +200,24 @@ TEST_F(StallTest, ARefusedMovePostponesTheReDeal) {
     EXPECT_TRUE(f.Picture4->isVisible());
 }
 
+TEST_F(StallTest, ACardHeldIntoTheReDealLandsOnTheBannerAndPlayResumes) {
+    InputDevice = 0;
+    VantraForm& f = stalled();
+    f.Image1[1]->setDraggable(true);
+    DragCard(f, 1, 5, [&] {
+        advance(4000);  // the re-deal comes while the Ace is held
+        ASSERT_TRUE(f.Picture4->isVisible());
+        f.SetSlot(5, Mine(2));  // behind the banner the Ace would fit
+    });
+    EXPECT_EQ(f.slot(1), Mine(1));
+    EXPECT_EQ(f.slot(5), Mine(2));
+    EXPECT_EQ(f.StallCount, 50);
+    advance(2000);
+    EXPECT_FALSE(f.Picture4->isVisible());
+    EXPECT_FALSE(f.Image2->isVisible());
+    EXPECT_TRUE(f.KeyPlayOn);
+}
+
 TEST_F(StallTest, ExhaustedDecksKeepReDealingRandomCardsOfTheirColour) {
     VantraForm& f = stalled();
     f.MyCount = 1;
