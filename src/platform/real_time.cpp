@@ -27,10 +27,13 @@ uint64_t RealScheduler::now() const {
 }
 
 void RealScheduler::wake() {
+    // While timers tick, their handlers may re-time many timers; the wake-up is
+    // planned once afterwards. A wait inside a handler plans for itself.
+    const bool outer = planning_;
     planning_ = true;
     queue_.fireDue(now());
-    planning_ = false;
-    timersChanged();
+    planning_ = outer;
+    if (!outer) timersChanged();
 }
 
 void RealScheduler::timersChanged() {
@@ -45,29 +48,41 @@ void RealScheduler::timersChanged() {
     wake_.start(delay);
 }
 
+void RealScheduler::waitNested(const std::function<void()>& loop) {
+    // A wait entered from a timer's tick must still let the other timers tick,
+    // so the wake-up is armed now instead of after the tick.
+    const bool outer = planning_;
+    planning_ = false;
+    timersChanged();
+    loop();
+    planning_ = outer;
+}
+
 void RealScheduler::doEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     wake();
 }
 
 void RealScheduler::sleepUntil(uint64_t target) {
-    doEvents();
-    while (now() <= target) {
-        // Sleep in the event loop until something happens or the wait is over.
-        QTimer deadline;
-        deadline.setSingleShot(true);
-        deadline.setTimerType(Qt::PreciseTimer);
-        deadline.start(static_cast<int>(std::min<uint64_t>(target + 1 - now(), 1u << 30)));
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        wake();
-    }
+    waitNested([&] {
+        doEvents();
+        for (uint64_t t = now(); t <= target; t = now()) {
+            // Sleep in the event loop until something happens or the wait is over.
+            QTimer deadline;
+            deadline.setSingleShot(true);
+            deadline.setTimerType(Qt::PreciseTimer);
+            deadline.start(static_cast<int>(std::min<uint64_t>(target + 1 - t, 1u << 30)));
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            wake();
+        }
+    });
 }
 
 void RealScheduler::waitUntil(const std::function<bool()>& done) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    while (!done()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
+    waitNested([&] {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    });
 }
 
 }  // namespace host

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QTimer>
 #include <chrono>
+#include <functional>
 
 namespace host {
 
@@ -21,6 +22,8 @@ public:
 
 private:
     void wake();
+    // Runs a nested wait with the wake-up armed for the timers due during it.
+    void waitNested(const std::function<void()>& loop);
     QTimer wake_;
     std::chrono::steady_clock::time_point start_;
     bool planning_ = false;
