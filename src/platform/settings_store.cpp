@@ -165,6 +165,8 @@ QString SettingsStore::get(const QString& app, const QString& section, const QSt
 }
 
 bool SettingsStore::save(const QString& app, const QString& section, const QString& key, const QString& value) {
+    // An entry needs a name: one written without would make the file unreadable.
+    if (key.isEmpty()) return false;
     return modify(path_, [&](Document& doc) {
         QString name = sectionName(app, section);
         Section* s = findSection(doc, name);

@@ -41,6 +41,15 @@ TEST_F(SettingsStoreTest, ValuesKeepEveryCharacter) {
     EXPECT_EQ(SettingsStore(path()).get(app, data, QStringLiteral("Data3")), tricky);
 }
 
+TEST_F(SettingsStoreTest, KeyNamesThatLookLikeFileSyntaxStayReadable) {
+    for (const char* key : {"=", "[Data]", ";note", "#hash", "a=b", " spaced "})
+        ASSERT_TRUE(store.save(app, data, QString::fromUtf8(key), QStringLiteral("v"))) << key;
+    EXPECT_FALSE(store.save(app, data, QString(), QStringLiteral("v"))) << "an entry needs a name";
+    EXPECT_FALSE(store.damaged());
+    for (const char* key : {"=", "[data]", ";NOTE", "#hash", "A=B", " spaced "})
+        EXPECT_EQ(store.get(app, data, QString::fromUtf8(key)), QStringLiteral("v")) << key;
+}
+
 TEST_F(SettingsStoreTest, DeletingOneKeyOrAWholeSection) {
     store.save(app, option, QStringLiteral("Mes"), QStringLiteral("6"));
     store.save(app, option, QStringLiteral("Div"), QStringLiteral("1"));
