@@ -58,8 +58,9 @@ ProgramEndHandler SetProgramEnd(ProgramEndHandler end) {
 
 void SetMenu(int16_t mode) {
     // Only a main window that exists has menus to set; asking must not open one.
+    // Form_Load sets mode 0 itself once the menus exist.
     MeinForm* m = Forms::Find<MeinForm>();
-    if (!m) return;
+    if (!m || !m->mnuNew) return;
     const MenuModeRow row = menuModeRow(mode);
     m->mnuNew->setEnabled(row.newGame);
     m->mnuLoad->setEnabled(row.load);

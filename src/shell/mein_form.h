@@ -21,21 +21,21 @@ public:
     void Form_Unload(bool& cancel) override;
     void Form_Resize();
 
-    QMenuBar* MenuBar;
+    QMenuBar* MenuBar = nullptr;
     QWidget* Client;  // the client area every screen is a child of
 
-    QMenu* mnuFile;
-    QAction* mnuNew;
-    QAction* mnuLoad;
-    QAction* mnuSave;
-    QMenu* mnuPractice;
-    std::array<QAction*, 4> mnuLevel;  // practice levels 0..3
-    QAction* mnuEnd;
-    QMenu* mnuHelp;
-    QAction* mnuHelpShow;
-    QAction* mnuVersion;
-    QAction* mnuMakerPage;
-    QAction* mnuVantraxPage;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuNew = nullptr;
+    QAction* mnuLoad = nullptr;
+    QAction* mnuSave = nullptr;
+    QMenu* mnuPractice = nullptr;
+    std::array<QAction*, 4> mnuLevel{};  // practice levels 0..3
+    QAction* mnuEnd = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpShow = nullptr;
+    QAction* mnuVersion = nullptr;
+    QAction* mnuMakerPage = nullptr;
+    QAction* mnuVantraxPage = nullptr;
 
     void mnuNew_Click();
     void mnuLoad_Click();

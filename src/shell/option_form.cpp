@@ -93,9 +93,8 @@ OptionForm::OptionForm() {
     keys->addWidget(new QLabel(QStringLiteral("出すカードを指定する"), frame4), 3, 0, 1, 4, Qt::AlignCenter);
     keys->addWidget(new QLabel(QStringLiteral("[ -- ] となっているキーは認識されています"), frame4), 4, 0, 1, 4,
                     Qt::AlignCenter);
+    keys->addWidget(new QLabel(QStringLiteral("（注意） 対戦時以外は全てマウス操作です。"), frame4), 5, 0, 1, 4);
     layout->addWidget(frame4);
-
-    layout->addWidget(new QLabel(QStringLiteral("（注意） 対戦時以外は全てマウス操作です。"), this));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
