@@ -43,12 +43,12 @@ std::shared_ptr<const audio::Wave> loadWave(const QString& file) {
 }  // namespace
 
 bool SndPlaySound(const QString& file, uint32_t flags) {
-    audio::EnsureOutput();
     audio::AudioEngine& engine = audio::AudioEngine::instance();
     if (file.isEmpty()) {
         engine.stopWave();
         return true;
     }
+    audio::EnsureOutput();
     const bool async = flags & SND_ASYNC;
     const bool loop = flags & SND_LOOP;
     if (loop && !async) return false;

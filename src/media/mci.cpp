@@ -41,7 +41,9 @@ void MciSend(const QString& command, bool showError) {
     }
     static const bool soundFontChosen = (ApplySoundFontOption(), true);
     (void)soundFontChosen;
-    audio::EnsureOutput();
+    // Closing needs no sound card: the quit path closes every alias and must
+    // not open an output on its way out.
+    if (!command.trimmed().startsWith(QLatin1String("close"), Qt::CaseInsensitive)) audio::EnsureOutput();
     // The host's own command strings were ANSI text; here file names are UTF-8
     // like every other path on the system.
     audio::CommandResult r = audio::Commands().send(command.toStdString());
