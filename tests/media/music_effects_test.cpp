@@ -242,4 +242,22 @@ TEST_F(MediaTest, DataFileNamesAndPicturesFromTheProgramFolder) {
     EXPECT_FALSE(FacePicture(28).isNull());
 }
 
+TEST(Pictures, BuiltInPicturesAtBothDensities) {
+    struct Case {
+        int number;
+        QSize size;
+    };
+    for (const Case& c : {Case{11, {70, 90}}, Case{62, {70, 90}}, Case{63, {85, 100}}, Case{91, {85, 100}}}) {
+        const QPixmap plain = LoadResPicture(c.number, 1.0);
+        const QPixmap dense = LoadResPicture(c.number, 2.0);
+        EXPECT_EQ(plain.size(), c.size) << c.number;
+        EXPECT_EQ(dense.devicePixelRatio(), 2.0) << c.number;
+        EXPECT_EQ(dense.deviceIndependentSize().toSize(), c.size) << c.number;
+    }
+    // Card values and face numbers map onto their resources.
+    EXPECT_EQ(CardPicture(1).toImage(), LoadResPicture(11).toImage());
+    EXPECT_EQ(CardPicture(52).toImage(), LoadResPicture(62).toImage());
+    EXPECT_EQ(FacePicture(0).toImage(), LoadResPicture(63).toImage());
+}
+
 }  // namespace
