@@ -76,11 +76,6 @@ QImage duelTable(const QString& resDir) {
     QImage table = Canvas(389, 321, 1, Qt::black);
     QPainter p;
     BeginPaint(p, table, 1);
-    const QColor felt(10, 58, 34);
-    QRadialGradient g(QPointF(194.5, 160.5), 389 * 0.75);
-    g.setColorAt(0, felt.lighter(150));
-    g.setColorAt(1, felt.darker(160));
-    p.fillRect(QRectF(0, 0, 389, 321), g);
     const int lefts[4] = {180, 1380, 2580, 3780};
     struct Place {
         int left, top, value;

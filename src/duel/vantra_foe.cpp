@@ -75,7 +75,7 @@ void VantraForm::AvProgress(int16_t& q, int16_t& a, int16_t& c, int16_t& acc) {
 
 void VantraForm::Timer1_Timer() {
     PowerUp = false;
-    Picture1->setBackColor(kFeltColour);
+    Picture1->setBackColor(kTableColour);
     Timer1.setEnabled(false);
 }
 

@@ -32,8 +32,8 @@ inline constexpr int16_t kFirstPlayInterval = 300;
 // Sound effect codes of PlayWave.
 inline constexpr uint8_t MoveSound = 1, RefuseSound = 2, ContestSound = 3;
 
-// The play area's colours: the felt, and red while the opponent is powered up.
-inline const QColor kFeltColour = QColor(10, 58, 34);
+// The play area's colours: black, and red while the opponent is powered up.
+inline const QColor kTableColour = QColor(0, 0, 0);
 inline const QColor kPowerUpColour = QColor(0xFF, 0, 0);
 
 class VantraForm : public GameForm {

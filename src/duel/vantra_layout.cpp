@@ -66,7 +66,7 @@ void VantraForm::BuildControls() {
     }
 
     // The table.
-    Picture1 = new Panel(this, kFeltColour, true);
+    Picture1 = new Panel(this, kTableColour);
     Picture1->setGeometry(TwRect(kTableLeft, kTableTop, kTableWidth, kTableHeight));
     for (int i = 0; i < 4; ++i) {
         Shape6[i] = new ShapeBox(Picture1, QColor(), BgrColor(0xC0C0C0), 1);

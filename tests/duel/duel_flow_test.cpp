@@ -204,7 +204,7 @@ TEST_F(DuelTest, PowerUpOnlyInTheNewCastleWithCardsToSpare) {
             EXPECT_EQ(f.Label4->palette().color(QPalette::WindowText), BgrColor(0x0000FF)) << "it blinks";
             advance(10000);
             EXPECT_FALSE(f.PowerUp);
-            EXPECT_EQ(f.Picture1->backColor(), kFeltColour);
+            EXPECT_EQ(f.Picture1->backColor(), kTableColour);
             EXPECT_FALSE(f.Timer1.enabled());
         }
         GameMode = 0;  // nowhere to hand back to
