@@ -121,8 +121,8 @@ void OptionForm::Form_Load() {
 
 void OptionForm::Command1_Click(int index) {
     const auto i = static_cast<size_t>(index);
-    // Closing the capture window without a key keeps the key as it was.
-    if (const int16_t key = CaptureKey()) PlayKeys[i] = key;
+    // Closing the capture window without a key leaves the key unset ("--").
+    PlayKeys[i] = CaptureKey();
     Command1[i]->setText(KeyName(PlayKeys[i]));
 }
 

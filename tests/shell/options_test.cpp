@@ -163,11 +163,11 @@ TEST_F(OptionFormTest, CaptureTakesTheReleasedKey) {
     }
 }
 
-TEST_F(OptionFormTest, ClosingTheCaptureWindowWithoutAKeyKeepsTheKey) {
+TEST_F(OptionFormTest, ClosingTheCaptureWindowWithoutAKeyUnsetsTheKey) {
     OptionForm& f = open();
     pressKeyButton(f, 3, Qt::Key_unknown);
-    EXPECT_EQ(PlayKeys[3], 88);
-    EXPECT_EQ(f.Command1[3]->text(), QStringLiteral("X"));
+    EXPECT_EQ(PlayKeys[3], 0);
+    EXPECT_EQ(f.Command1[3]->text(), QStringLiteral("--"));
 }
 
 TEST_F(OptionFormTest, CaptureKeyReturnsZeroWhenClosedWithoutAKey) {
