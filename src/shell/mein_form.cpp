@@ -120,7 +120,26 @@ void MeinForm::createMenus() {
     mnuVersion = item(mnuHelp, QStringLiteral("バージョン情報"), {}, &MeinForm::mnuVersion_Click);
     mnuMakerPage = item(mnuHelp, QStringLiteral("Nimbrelホームページ"), {}, &MeinForm::mnuMakerPage_Click);
     mnuVantraxPage = item(mnuHelp, QStringLiteral("Vantrax のホームページ"), {}, &MeinForm::mnuVantraxPage_Click);
+    // A menu closed with Escape leaves the menu bar holding the keyboard, and
+    // a duel under it would stop hearing its keys with nothing to show why:
+    // give the keyboard back to the window that had it.
+    for (QMenu* menu : {mnuFile, mnuHelp}) {
+        connect(menu, &QMenu::aboutToShow, this, [this] {
+            QWidget* w = QApplication::focusWidget();
+            if (w != MenuBar) focusBeforeMenu_ = w;
+        });
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            QMetaObject::invokeMethod(this, [this] { ReturnFocusFromMenus(); }, Qt::QueuedConnection);
+        });
+    }
     MenuBar->show();
+}
+
+void MeinForm::ReturnFocusFromMenus() {
+    if (!MenuBar->hasFocus()) return;
+    // Moving from one menu to the next with the arrow keys keeps the bar.
+    if (QAction* a = MenuBar->activeAction(); a && a->menu() && a->menu()->isVisible()) return;
+    if (focusBeforeMenu_ && focusBeforeMenu_->isVisible()) focusBeforeMenu_->setFocus(Qt::PopupFocusReason);
 }
 
 MeinForm::~MeinForm() {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 
+#include <QPointer>
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -52,6 +54,8 @@ protected:
 
 private:
     void createMenus();
+    void ReturnFocusFromMenus();
+    QPointer<QWidget> focusBeforeMenu_;
 };
 
 inline const QString kMakerHomePage = QStringLiteral("https://nimbrel.example/");

@@ -1,3 +1,4 @@
+#include "duel/vantra_form.h"
 #include "shell/about_form.h"
 #include "shell/back_form.h"
 #include "shell/help_form.h"
@@ -7,6 +8,7 @@
 #include "shell/shell_test.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QTextBrowser>
 
@@ -253,6 +255,28 @@ TEST_F(MeinFormTest, HelpAndHomePages) {
     EXPECT_TRUE(launches->programs.empty());
     m.mnuVersion->trigger();
     EXPECT_TRUE(Forms::IsLoaded<frmAbout>());
+}
+
+// A file menu opened with Alt+F during a duel and closed with Escape must give
+// the keyboard back to the duel, or its keys stop working with nothing to show why.
+TEST_F(MeinFormTest, EscapeFromAMenuGivesTheKeyboardBackToTheDuel) {
+    MesTime = 3;
+    MeinForm& m = Forms::Get<MeinForm>();
+    advance(10);
+    m.mnuLevel[0]->trigger();  // the guide's timed line, then the duel
+    VantraForm* duel = Forms::Find<VantraForm>();
+    ASSERT_NE(duel, nullptr);
+    advance(10);
+    ASSERT_EQ(QApplication::focusWidget(), duel);
+
+    EXPECT_TRUE(ui::ShortcutKey(&m, Qt::Key_F, Qt::AltModifier));
+    advance(10);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_EQ(popup, m.mnuFile);
+    ui::KeyPress(popup, Qt::Key_Escape);
+    advance(10);
+    EXPECT_FALSE(m.mnuFile->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), duel);
 }
 
 }  // namespace
