@@ -1,6 +1,8 @@
 #include "shell/open_form.h"
 
 #include "app/state.h"
+#include "campaign/mes_form.h"
+#include "campaign/roster.h"
 #include "media/music.h"
 #include "platform/program_folder.h"
 #include "platform/scheduler.h"
@@ -18,6 +20,13 @@ constexpr int kWidth = 640, kHeight = 480;
 constexpr int kTitleMusic = 2;
 constexpr int kButtonWidth = 240, kButtonHeight = 30, kButtonTop = 216, kButtonPitch = 36;
 const QRectF kLogoRect(24, 12, 592, 194);
+
+// The campaign, the save slots and the records are not in the game yet. A
+// button that silently does nothing looks broken, so the guide says so.
+void SayNotReadyYet() {
+    MesBox(kGuideFace, GuideLine(), QStringLiteral("ごめんね、そこはまだ準備中なんだ。今は練習モードで腕をみがいておいてね。"),
+           false, true);
+}
 }  // namespace
 
 bool IsMakingOfGesture(Qt::KeyboardModifiers shift) {
@@ -25,14 +34,14 @@ bool IsMakingOfGesture(Qt::KeyboardModifiers shift) {
 }
 
 void OpenBot1() {
-    // The new-game window comes with the campaign; until then this command
-    // has nothing to open.
+    // The new-game window comes with the campaign.
+    SayNotReadyYet();
 }
 
 void OpenBot2() {
     SaveMode = false;
-    // The save-slot window comes with the campaign; until then there is
-    // nothing to load from.
+    // The save-slot window comes with the campaign.
+    SayNotReadyYet();
 }
 
 OpenForm::OpenForm() {
@@ -71,11 +80,9 @@ void OpenForm::Image1_Click(int index) {
         case 2:
             Forms::Get<p_MainForm>().Show();
             break;
-        case 3:
-            // The personal data window comes with the records; nothing to show yet.
-            break;
-        case 4:
-            // The official-record export comes with the records; nothing to show yet.
+        case 3:  // the personal data window comes with the records
+        case 4:  // and so does the official-record export
+            SayNotReadyYet();
             break;
         case 5:
             Forms::Get<OptionForm>().Show();

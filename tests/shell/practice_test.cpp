@@ -131,15 +131,11 @@ TEST_F(PracticeTest, TitleButtons) {
     EXPECT_TRUE(Forms::Find<MeinForm>()->mnuNew->isEnabled());  // menu mode 1
     for (PlaqueButton* b : title.Image1) EXPECT_TRUE(b->testAttribute(Qt::WA_SetCursor));
     SaveMode = true;
+    dismissAfter(50);  // the save slots are not in the game yet
     ui::Click(title.Image1[1]);
     EXPECT_FALSE(SaveMode);
     ui::Click(title.Image1[5]);
     EXPECT_TRUE(Forms::IsLoaded<OptionForm>());
-    // Buttons whose windows come later leave the title as it is.
-    for (int i : {0, 3, 4}) {
-        ui::Click(title.Image1[static_cast<size_t>(i)]);
-        EXPECT_TRUE(title.isVisible());
-    }
     EXPECT_EQ(Forms::Find<OpenForm>(), &title);
 }
 
