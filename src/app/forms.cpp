@@ -3,8 +3,9 @@
 #include "platform/scheduler.h"
 #include "platform/timer.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
-#include <QPointer>
+#include <QKeyEvent>
 #include <map>
 
 namespace {
@@ -52,6 +53,40 @@ void GameForm::CenterInHost() {
     QWidget* p = parentWidget();
     if (!p || isWindow()) return;
     move((p->width() - width()) / 2, (p->height() - height()) / 2);
+}
+
+void GameForm::setDialogButtons(QAbstractButton* accept, QAbstractButton* reject) {
+    acceptButton_ = accept;
+    rejectButton_ = reject;
+    dialogKeys_ = true;
+}
+
+void GameForm::keyPressEvent(QKeyEvent* e) {
+    pendingButton_ = nullptr;
+    if (dialogKeys_ && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+            // Pressed on release: a button that opens the key-capture window
+            // must not have that window catch this very Enter as its key.
+            pendingButton_ = focused && !focused->isCheckable() ? focused : acceptButton_.data();
+            return;
+        }
+        if (e->key() == Qt::Key_Escape && rejectButton_ && rejectButton_->isEnabled()) {
+            rejectButton_->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void GameForm::keyReleaseEvent(QKeyEvent* e) {
+    QAbstractButton* target = pendingButton_;
+    pendingButton_ = nullptr;
+    if (target && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat()) {
+        if (target->isVisible() && target->isEnabled()) target->click();
+        return;
+    }
+    QWidget::keyReleaseEvent(e);
 }
 
 void GameForm::closeEvent(QCloseEvent* e) {

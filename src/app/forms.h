@@ -4,8 +4,11 @@
 // steps running again) after it has been unloaded. Screens are child windows of
 // the main window's client area, centred in it; dialogs are top-level windows
 // over it.
+#include <QPointer>
 #include <QWidget>
 #include <typeindex>
+
+class QAbstractButton;
 
 class GameForm : public QWidget {
     Q_OBJECT
@@ -34,8 +37,16 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    // Gives a window the keys people expect of a dialog: Enter presses the
+    // button that has the focus, else `accept`; Escape presses `reject`.
+    // Either may be null.
+    void setDialogButtons(QAbstractButton* accept, QAbstractButton* reject);
 
 private:
+    QPointer<QAbstractButton> acceptButton_, rejectButton_, pendingButton_;
+    bool dialogKeys_ = false;
     bool unloaded_ = false;
     bool unloading_ = false;
 };

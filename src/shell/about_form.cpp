@@ -58,6 +58,7 @@ frmAbout::frmAbout() {
     grid->addLayout(buttons, 4, 0, 1, 2);
     connect(cmdSysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    setDialogButtons(cmdOK, cmdOK);
 }
 
 void frmAbout::Form_Load() {

@@ -105,6 +105,7 @@ OptionForm::OptionForm() {
     layout->addLayout(buttons);
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    setDialogButtons(Command2, Command3);
 }
 
 void OptionForm::Form_Load() {

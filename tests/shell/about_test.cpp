@@ -24,6 +24,25 @@ TEST_F(AboutTest, ShowsVersionRevisionAndPicture) {
     EXPECT_FALSE(Forms::IsLoaded<frmAbout>());
 }
 
+TEST_F(AboutTest, EnterAndEscapeCloseIt) {
+    struct Case {
+        int key;
+        bool onSysInfo;  // where the focus is
+    };
+    for (const Case c : {Case{Qt::Key_Return, false}, Case{Qt::Key_Enter, false}, Case{Qt::Key_Escape, true}}) {
+        SCOPED_TRACE(c.key);
+        frmAbout& f = Forms::Get<frmAbout>();
+        f.Show();
+        QWidget* focus = c.onSysInfo ? static_cast<QWidget*>(f.cmdSysInfo) : f.cmdOK;
+        focus->setFocus();
+        ui::KeyPress(focus, c.key);
+        if (Forms::IsLoaded<frmAbout>()) ui::KeyRelease(focus, c.key);
+        advance(1);
+        EXPECT_FALSE(Forms::IsLoaded<frmAbout>());
+        EXPECT_TRUE(launches->programs.empty());
+    }
+}
+
 TEST_F(AboutTest, SystemInformationWithoutATool) {
     QTemporaryDir empty;
     StartSysInfoFrom({empty.path()});

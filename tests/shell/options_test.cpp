@@ -138,6 +138,42 @@ TEST_F(OptionFormTest, CancelAfterChangingAKeyKeepsItInMemoryOnly) {
     EXPECT_EQ(option("Mes"), QStringLiteral("<absent>"));
 }
 
+TEST_F(OptionFormTest, EnterDecidesAndEscapeCancels) {
+    struct Case {
+        int key;
+        bool stored;
+    };
+    for (const Case c : {Case{Qt::Key_Return, true}, Case{Qt::Key_Enter, true}, Case{Qt::Key_Escape, false}}) {
+        SCOPED_TRACE(c.key);
+        host::DeleteSetting(kAppName, QStringLiteral("Option"));
+        OptionForm& f = open();
+        f.Option1[1]->setFocus();
+        ui::KeyPress(f.Option1[1], c.key);
+        ui::KeyRelease(f.Option1[1], c.key);
+        advance(1);
+        EXPECT_FALSE(Forms::IsLoaded<OptionForm>());
+        EXPECT_EQ(option("Mes") != QStringLiteral("<absent>"), c.stored);
+    }
+}
+
+// Enter on a key button opens the capture window, which must then wait for
+// a key of its own rather than catch that Enter.
+TEST_F(OptionFormTest, EnterOnAKeyButtonOpensTheCapture) {
+    OptionForm& f = open();
+    f.Command1[0]->setFocus();
+    time->after(20, [] {
+        KeyForm* k = Forms::Find<KeyForm>();
+        ASSERT_NE(k, nullptr) << "the capture window is not open";
+        ui::KeyPress(k, Qt::Key_A);
+        ui::KeyRelease(k, Qt::Key_A);
+    });
+    ui::KeyPress(f.Command1[0], Qt::Key_Return);
+    EXPECT_FALSE(Forms::IsLoaded<KeyForm>());
+    ui::KeyRelease(f.Command1[0], Qt::Key_Return);
+    EXPECT_EQ(PlayKeys[0], 65);
+    EXPECT_TRUE(Forms::IsLoaded<OptionForm>());
+}
+
 TEST_F(OptionFormTest, CaptureTakesTheReleasedKey) {
     struct Case {
         int qtKey;
