@@ -1,8 +1,16 @@
 #include "asset_io.h"
 #include "media/data_files.h"
 
+#include <QFile>
+
+#include <cstdio>
+#include <cstdlib>
+
 void GenerateHelp(const AssetContext& ctx) {
-    WriteBytes(ctx.out(kHelpFile), QStringLiteral("<!DOCTYPE html>\n<html lang=\"ja\"><head><meta charset=\"utf-8\">"
-                                                  "<title>Vantrax ヘルプ</title></head><body><h1>Vantrax</h1></body></html>\n")
-                                       .toUtf8());
+    QFile document(QStringLiteral(":/help/vantra_help.html"));
+    if (!document.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "vantrax-assets: the help document is not built in\n");
+        std::exit(1);
+    }
+    WriteBytes(ctx.out(kHelpFile), document.readAll());
 }
