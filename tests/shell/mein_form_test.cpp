@@ -10,7 +10,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QSet>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 namespace {
 
@@ -255,6 +258,24 @@ TEST_F(MeinFormTest, HelpAndHomePages) {
     EXPECT_TRUE(launches->programs.empty());
     m.mnuVersion->trigger();
     EXPECT_TRUE(Forms::IsLoaded<frmAbout>());
+}
+
+// Every link of the help's contents must lead to a section of it.
+TEST_F(MeinFormTest, EveryLinkInTheHelpLeadsToASection) {
+    Forms::Get<MeinForm>().mnuHelpShow->trigger();
+    ASSERT_TRUE(Forms::IsLoaded<HelpForm>());
+    const QTextDocument* doc = Forms::Find<HelpForm>()->Browser->document();
+    QSet<QString> sections;
+    QStringList links;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            for (const QString& name : f.anchorNames()) sections.insert(name);
+            if (f.isAnchor() && f.anchorHref().startsWith(QLatin1Char('#'))) links << f.anchorHref().mid(1);
+        }
+    }
+    EXPECT_GE(links.size(), 10);
+    for (const QString& link : links) EXPECT_TRUE(sections.contains(link)) << link.toStdString();
 }
 
 // Commands whose windows are not in the game yet must say so rather than
