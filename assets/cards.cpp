@@ -15,7 +15,9 @@ constexpr double kW = 70, kH = 90;
 // The pip field between the corner indices.
 constexpr double kPipLeft = 24.5, kPipCentre = 35, kPipRight = 45.5;
 constexpr double kPipTop = 15, kPipBottom = 75;
-constexpr double kPipW = 12.5, kPipH = 13.5;
+// Small enough that the centre column clears the side columns in the 9 and
+// the 10, and the left column clears the corner index.
+constexpr double kPipW = 10.8, kPipH = 11.8;
 
 const char* const kRankText[14] = {"", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
 
