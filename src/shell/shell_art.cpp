@@ -149,9 +149,10 @@ void PaintLogo(QPainter& p, const QRectF& r) {
     p.drawPath(name);
 
     // The line under the name: two gold rules with a diamond between.
-    QFont sub = Serif(17, true);
-    sub.setLetterSpacing(QFont::AbsoluteSpacing, 5);
-    const QString subtitle = QStringLiteral("REAL-TIME CARD DUEL");
+    // The same line as on the game's other logos.
+    QFont sub = Mincho(19, true);
+    sub.setLetterSpacing(QFont::AbsoluteSpacing, 3);
+    const QString subtitle = QStringLiteral("カード・デュエル・ファンタジー");
     const double y = 196;
     const double tw = QFontMetricsF(sub).horizontalAdvance(subtitle);
     p.setPen(QPen(kGold, 1.6));
