@@ -118,6 +118,7 @@ int WriteContactSheet(const QString& programDir, const QString& resDir, const QS
     sections.push_back(faces);
     Section screens{QStringLiteral("Data 1–11 と窓の絵"), {}, QColor(0x80, 0x80, 0x88)};
     for (int n = 1; n <= 11; ++n) screens.items.push_back(data("Data", n));
+    screens.items.push_back({QStringLiteral("backdrop_logo"), load(resDir + QStringLiteral("/backdrop_logo.png"))});
     screens.items.push_back({QStringLiteral("gameover"), load(resDir + QStringLiteral("/gameover.png"))});
     sections.push_back(screens);
     const struct {

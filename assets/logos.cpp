@@ -1,5 +1,6 @@
 // The emblem "Data1._vx", the title logo "Data2._vx", the about picture
-// "Data9._vx", and the game-over picture of that window's own design.
+// "Data9._vx", and two pictures of the windows' own design: the backdrop's
+// logo and the game-over picture.
 #include "logos.h"
 
 #include "art.h"
@@ -154,6 +155,20 @@ QImage AboutPicture() {
     FramedPanel(p, QRectF(0, 0, w, h), Qt::NoBrush, 3);
     p.end();
     return img.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage BackdropLogoPicture(int scale) {
+    const int w = 658, h = 216;
+    QImage img = Canvas(w, h, scale);
+    QPainter p;
+    BeginPaint(p, img, scale);
+    DrawEmblem(p, QPointF(112, 108), 92);
+    DrawWordmark(p, QRectF(214, 20, 426, 140), 112);
+    QPainterPath sub =
+        TextPath(QStringLiteral("カード・デュエル・ファンタジー"), pal::Mincho(22), QRectF(210, 156, 440, 34));
+    OutlinedText(p, sub, pal::kGoldLight, pal::kInk, 2);
+    p.end();
+    return img;
 }
 
 QImage GameOverPicture(int scale) {

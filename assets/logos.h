@@ -13,4 +13,5 @@ void DrawWordmark(QPainter& p, const QRectF& box, double pixelSize, double glow 
 QImage EmblemPicture(int size);         // "Data1._vx"
 QImage TitleLogoPicture();              // "Data2._vx", 511 x 239
 QImage AboutPicture();                  // "Data9._vx"
+QImage BackdropLogoPicture(int scale);  // the backdrop's 658 x 216 logo
 QImage GameOverPicture(int scale);      // the game-over screen's picture

@@ -84,7 +84,9 @@ void GenerateScreens(const AssetContext& ctx) {
     WritePng(ctx.out(DataFileName("Data", 9)), AboutPicture());
     WritePng(ctx.out(DataFileName("Data", 10)), NewCastleMap());
     WritePng(ctx.out(DataFileName("Data", 11)), HandCursorPicture());
-    // The game-over window's own picture, for the scene that will show it.
+    // Pictures of the windows' own design, compiled in beside the faces.
+    WritePng(ctx.res(QStringLiteral("backdrop_logo.png")), BackdropLogoPicture(1));
+    WritePng(ctx.res(QStringLiteral("backdrop_logo@2x.png")), BackdropLogoPicture(2));
     WritePng(ctx.res(QStringLiteral("gameover.png")), GameOverPicture(1));
     WritePng(ctx.res(QStringLiteral("gameover@2x.png")), GameOverPicture(2));
 }
