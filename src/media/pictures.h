@@ -11,6 +11,9 @@ QPixmap LoadPicture(const QString& name);
 // A built-in picture by resource number: card value + 10 (11..62) or face + 63
 // (63..91). The 2x version is used on high-density screens.
 QPixmap LoadResPicture(int number, qreal devicePixelRatio = 0);
+// A built-in picture of a window's own design by name ("backdrop_logo"), with
+// its 2x version on high-density screens.
+QPixmap LoadBuiltInPicture(const QString& name, qreal devicePixelRatio = 0);
 // The card face of card value v (1..52); empty for 0.
 inline QPixmap CardPicture(int value) { return value > 0 ? LoadResPicture(value + 10) : QPixmap(); }
 // The portrait of face number f (0..28).

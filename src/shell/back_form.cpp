@@ -1,5 +1,6 @@
 #include "shell/back_form.h"
 
+#include "media/pictures.h"
 #include "shell/shell_art.h"
 
 #include <QLabel>
@@ -7,20 +8,6 @@
 #include <algorithm>
 
 namespace {
-class LogoPicture : public QWidget {
-public:
-    explicit LogoPicture(QWidget* parent) : QWidget(parent) {
-        setFixedSize(look::kLogoWidth, look::kLogoHeight);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        look::PaintLogo(p, QRectF(rect()));
-    }
-};
-
 QLabel* label(QWidget* parent, const QFont& font, const QColor& color) {
     auto* l = new QLabel(parent);
     l->setFont(font);
@@ -37,7 +24,10 @@ QString ProgressBarText(int filled) {
 }
 
 BackForm::BackForm() {
-    Picture1 = new LogoPicture(this);
+    Picture1 = new QLabel(this);
+    Picture1->setPixmap(LoadBuiltInPicture(QStringLiteral("backdrop_logo")));
+    Picture1->setFixedSize(look::kLogoWidth, look::kLogoHeight);
+    Picture1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label1 = label(this, look::Serif(16, false), look::kGoldLight);
     Label1->setText(QStringLiteral("Presented by Nimbrel"));
     Label1->adjustSize();

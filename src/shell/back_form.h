@@ -12,7 +12,7 @@ public:
     void Form_Load() override;
     void Form_Resize();
 
-    QWidget* Picture1;  // the logo, 658 x 216
+    QLabel* Picture1;   // the logo, 658 x 216
     QLabel* Label1;     // "Presented by Nimbrel"
     QLabel* Label2;     // "データロード中"
     QLabel* Label3;     // the eight-square progress bar

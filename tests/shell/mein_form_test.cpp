@@ -232,6 +232,7 @@ TEST_F(MeinFormTest, BackdropFillsTheClientAreaAndLaysItselfOut) {
         ASSERT_EQ(b.geometry(), QRect(QPoint(0, 0), client));
         const int w = client.width(), h = client.height();
         EXPECT_EQ(b.Picture1->pos(), QPoint((w - 658) / 2, (h - 216) / 2 - 80));
+        EXPECT_FALSE(b.Picture1->pixmap().isNull());
         EXPECT_EQ(b.Label1->pos(), QPoint(w - b.Label1->width() - 20, h - b.Label1->height() - 20));
         EXPECT_EQ(b.Label2->pos(), QPoint((w - b.Label2->width()) / 2, (h - b.Label2->height()) / 2 + 100));
         EXPECT_EQ(b.Label3->pos(), QPoint((w - b.Label3->width()) / 2, (h - b.Label3->height()) / 2 + 186));
