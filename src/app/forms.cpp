@@ -58,12 +58,11 @@ void GameForm::CenterInHost() {
 void GameForm::setDialogButtons(QAbstractButton* accept, QAbstractButton* reject) {
     acceptButton_ = accept;
     rejectButton_ = reject;
-    dialogKeys_ = true;
 }
 
 void GameForm::keyPressEvent(QKeyEvent* e) {
     pendingButton_ = nullptr;
-    if (dialogKeys_ && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if ((acceptButton_ || rejectButton_) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
             auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
             // Pressed on release: a button that opens the key-capture window

@@ -46,7 +46,6 @@ protected:
 
 private:
     QPointer<QAbstractButton> acceptButton_, rejectButton_, pendingButton_;
-    bool dialogKeys_ = false;
     bool unloaded_ = false;
     bool unloading_ = false;
 };
