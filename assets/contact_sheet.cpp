@@ -10,6 +10,7 @@
 #include "palette.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QImageReader>
 #include <QRadialGradient>
 #include <cstdio>
@@ -48,22 +49,25 @@ int layOut(QPainter* p, const Section& s, int top) {
         p->setPen(pal::kGoldLight);
         p->drawText(QPointF(kMargin, top + 20), s.title);
     }
+    const QFont labelFont = pal::Narrow(11, false);
+    const QFontMetrics labelMetrics(labelFont);
     for (const Item& it : s.items) {
-        int w = it.image.width(), h = it.image.height() + kLabel;
-        if (x + w > kSheetWidth - kMargin && x > kMargin) {
+        // A slot is as wide as its picture or its label, so no name is cut.
+        const int slot = std::max(it.image.width(), labelMetrics.horizontalAdvance(it.label) + 2);
+        const int h = it.image.height() + kLabel;
+        if (x + slot > kSheetWidth - kMargin && x > kMargin) {
             x = kMargin;
             y += rowH + kGap;
             rowH = 0;
         }
         if (p) {
-            p->fillRect(QRect(x, y, w, it.image.height()), s.ground);
+            p->fillRect(QRect(x, y, it.image.width(), it.image.height()), s.ground);
             p->drawImage(x, y, it.image);
-            p->setFont(pal::Narrow(11, false));
+            p->setFont(labelFont);
             p->setPen(QColor(0xc8, 0xc8, 0xd0));
-            p->drawText(QRect(x, y + it.image.height(), std::max(w, 40), kLabel), Qt::AlignLeft | Qt::AlignVCenter,
-                        it.label);
+            p->drawText(QRect(x, y + it.image.height(), slot, kLabel), Qt::AlignLeft | Qt::AlignVCenter, it.label);
         }
-        x += std::max(w, 40) + kGap;
+        x += slot + kGap;
         rowH = std::max(rowH, h);
     }
     return y + rowH + kGap - top;
