@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -18,7 +20,15 @@ HelpForm::HelpForm() {
     Browser = new QTextBrowser(this);
     Browser->setOpenLinks(false);
     layout->addWidget(Browser);
+    cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(8, 6, 8, 8);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+    layout->addLayout(buttons);
     connect(Browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { Browser_AnchorClicked(url); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { Unload(); });
+    setDialogButtons(nullptr, cmdClose);
     resize(720, 560);
 }
 

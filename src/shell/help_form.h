@@ -1,6 +1,7 @@
 #pragma once
 #include "app/forms.h"
 
+class QPushButton;
 class QTextBrowser;
 class QUrl;
 
@@ -14,6 +15,7 @@ public:
     void Form_Load() override;
 
     QTextBrowser* Browser;
+    QPushButton* cmdClose;  // "閉じる"; Escape presses it too
 
     void Browser_AnchorClicked(const QUrl& url);
 };

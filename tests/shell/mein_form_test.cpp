@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QPushButton>
 #include <QSet>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -259,6 +260,23 @@ TEST_F(MeinFormTest, HelpAndHomePages) {
     EXPECT_TRUE(launches->programs.empty());
     m.mnuVersion->trigger();
     EXPECT_TRUE(Forms::IsLoaded<frmAbout>());
+}
+
+TEST_F(MeinFormTest, HelpClosesWithItsButtonOrEscape) {
+    for (bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Escape" : "button");
+        Forms::Get<MeinForm>().mnuHelpShow->trigger();
+        HelpForm* h = Forms::Find<HelpForm>();
+        ASSERT_NE(h, nullptr);
+        if (escape) {
+            h->Browser->setFocus();
+            ui::KeyPress(h->Browser, Qt::Key_Escape);
+        } else {
+            ui::Click(h->cmdClose);
+        }
+        advance(1);
+        EXPECT_FALSE(Forms::IsLoaded<HelpForm>());
+    }
 }
 
 // Every link of the help's contents must lead to a section of it.
