@@ -3,6 +3,7 @@
 // kills in the middle of a write and the leftovers they leave.
 #include "platform/settings_file.h"
 #include "platform/settings_store.h"
+#include "support/full_disk.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <csignal>
 
 using host::SettingsBatch;
 using host::SettingsStore;
@@ -162,27 +161,6 @@ TEST_F(SettingsFaults, ThingsThatAreNotTheStoreAreRefusedWithoutHangingOrReading
         }
     }
 }
-
-// Fills the file-size limit of this process for one write: the write fails
-// as on a full disk (only the signal has to be kept from ending the test).
-class FullDisk {
-public:
-    explicit FullDisk(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = old_;
-        small.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FullDisk() {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit old_{};
-    void (*previous_)(int) = nullptr;
-};
 
 TEST_F(SettingsFaults, AWriteThatFailsSaysWhyAndChangesNothing) {
     ASSERT_TRUE(store.save(app, option, QStringLiteral("Mes"), QStringLiteral("6")));
