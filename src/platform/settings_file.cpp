@@ -273,7 +273,10 @@ bool ReplaceFile(const QString& target, const QByteArray& bytes, SettingsFailure
 bool KeepCopy(const QString& path, const QString& suffix, QString& copyPath, SettingsFailure& error) {
     for (int n = 1; n < 1000; ++n) {
         copyPath = path + QLatin1Char('.') + suffix + (n > 1 ? QString::number(n) : QString());
-        if (::link(native(path).constData(), native(copyPath).constData()) == 0) return true;
+        // Following a link: the copy must hold the file, not a second link to it.
+        if (::linkat(AT_FDCWD, native(path).constData(), AT_FDCWD, native(copyPath).constData(), AT_SYMLINK_FOLLOW) ==
+            0)
+            return true;
         int err = errno;
         if (err == EEXIST) continue;
         if (err == EPERM || err == EXDEV || err == EMLINK || err == ENOTSUP) {

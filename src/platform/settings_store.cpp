@@ -4,8 +4,11 @@
 #include "platform/settings_format.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace host {
 
@@ -168,6 +171,12 @@ bool SettingsStore::write(const SettingsBatch& batch) {
     if (!lock.acquire(kLockWaitMs, lastFailure_)) return false;
     io::RemoveLeftovers(path_);
 
+    // A player who made the file read-only meant it to stay as it is.
+    if (QFileInfo(path_).isFile() && ::access(QFile::encodeName(path_).constData(), W_OK) != 0) {
+        lastFailure_ = {QStringLiteral("設定ファイルに書き込めません"), io::ReasonText(errno),
+                        QDir::toNativeSeparators(path_)};
+        return false;
+    }
     Loaded now = load(path_);
     if (now.problem.failed()) {
         // Only a file can be kept and replaced; a folder or a device at the

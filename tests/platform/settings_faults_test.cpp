@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -197,16 +198,21 @@ TEST_F(SettingsFaults, AFolderThatCannotBeMadeIsNamed) {
     EXPECT_EQ(s.lastFailure().path, QDir::toNativeSeparators(dir.filePath(QStringLiteral("blocker/vantrax"))));
 }
 
-TEST_F(SettingsFaults, AReadOnlyFolderIsNamed) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+TEST_F(SettingsFaults, AReadOnlyFolderOrFileIsNamedAndKept) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders and files";
     ASSERT_TRUE(store.save(app, option, QStringLiteral("Mes"), QStringLiteral("6")));
-    const QString folder = dir.filePath(QStringLiteral("vantrax"));
-    ::chmod(QFile::encodeName(folder).constData(), 0500);
-    const bool saved = store.save(app, option, QStringLiteral("Mes"), QStringLiteral("9"));
-    ::chmod(QFile::encodeName(folder).constData(), 0700);
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(store.lastFailure().reason, host::settings_io::ReasonText(EACCES));
-    EXPECT_EQ(store.get(app, option, QStringLiteral("Mes")), QStringLiteral("6"));
+    for (const QString& readOnly : {dir.filePath(QStringLiteral("vantrax")), path()}) {
+        SCOPED_TRACE(qPrintable(readOnly));
+        const QByteArray name = QFile::encodeName(readOnly);
+        struct stat st;
+        ASSERT_EQ(::stat(name.constData(), &st), 0);
+        ::chmod(name.constData(), st.st_mode & 0555);
+        const bool saved = store.save(app, option, QStringLiteral("Mes"), QStringLiteral("9"));
+        ::chmod(name.constData(), st.st_mode);
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(store.lastFailure().reason, host::settings_io::ReasonText(EACCES));
+        EXPECT_EQ(store.get(app, option, QStringLiteral("Mes")), QStringLiteral("6"));
+    }
 }
 
 TEST_F(SettingsFaults, ABatchIsOneWriteAndCanKeepACopyFirst) {
@@ -230,6 +236,21 @@ TEST_F(SettingsFaults, ABatchIsOneWriteAndCanKeepACopyFirst) {
     bad.save(app, option, QStringLiteral("Mes"), QStringLiteral("9")).save(app, option, QString(), QStringLiteral("x"));
     EXPECT_FALSE(store.apply(bad));
     EXPECT_EQ(store.get(app, option, QStringLiteral("Mes")), QStringLiteral("3"));
+}
+
+// Players who keep their settings with their other dotfiles link to them.
+TEST_F(SettingsFaults, AStoreReachedThroughALinkStaysALinkAndItsCopyHoldsTheFile) {
+    const QString real = dir.filePath(QStringLiteral("dotfiles/vantrax.ini"));
+    QDir().mkpath(dir.filePath(QStringLiteral("dotfiles")));
+    QDir().mkpath(dir.filePath(QStringLiteral("vantrax")));
+    ASSERT_TRUE(SettingsStore(real).save(app, data, QStringLiteral("Data1"), QStringLiteral("slot")));
+    ASSERT_TRUE(QFile::link(real, path()));
+    const QByteArray before = fileBytes(real);
+    ASSERT_TRUE(store.apply(SettingsBatch().remove(app, data).keepCopy(QStringLiteral("before-reset"))));
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    EXPECT_EQ(SettingsStore(real).get(app, data, QStringLiteral("Data1")), QString());
+    EXPECT_EQ(fileBytes(store.lastCopy()), before);
+    EXPECT_FALSE(QFileInfo(store.lastCopy()).isSymLink());
 }
 
 TEST_F(SettingsFaults, ALockLeftByAnyoneWhoIsGoneIsTakenOverAtOnce) {
