@@ -23,6 +23,12 @@ SettingsFailure failure(const QString& what, int err, const QString& path) {
     return SettingsFailure{what, err ? ReasonText(err) : QString(), QDir::toNativeSeparators(path)};
 }
 
+// The file is there but is not one the store can use. The causes stay short:
+// the guide's message window has room for one line of them.
+SettingsFailure cannotUse(const QString& why, const QString& path) {
+    return SettingsFailure{QStringLiteral("設定ファイルを使えません"), why, QDir::toNativeSeparators(path)};
+}
+
 bool sameTime(const timespec& a, const timespec& b) {
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
@@ -117,7 +123,7 @@ QString ReasonText(int err) {
     switch (err) {
         case EACCES:
         case EPERM:
-            return QStringLiteral("書き込みや読み取りが許されていません");
+            return QStringLiteral("許可がありません");
         case EROFS:
             return QStringLiteral("読み取り専用の場所です");
         case ENOSPC:
@@ -128,7 +134,7 @@ QString ReasonText(int err) {
         case ENOENT:
             return QStringLiteral("フォルダーがありません");
         case ENOTDIR:
-            return QStringLiteral("途中にフォルダーではないファイルがあります");
+            return QStringLiteral("フォルダーの場所にファイルがあります");
         case EISDIR:
             return QStringLiteral("同じ名前のフォルダーがあります");
         case EIO:
@@ -150,15 +156,15 @@ FileRead ReadSettingsFile(const QString& path) {
     }
     r.stamp = stampFrom(st);
     if (S_ISDIR(st.st_mode)) {
-        r.problem = failure(QStringLiteral("設定ファイルの場所にフォルダーがあります"), 0, path);
+        r.problem = cannotUse(QStringLiteral("同じ名前のフォルダーがあります"), path);
         return r;
     }
     if (!S_ISREG(st.st_mode)) {
-        r.problem = failure(QStringLiteral("設定ファイルが普通のファイルではありません"), 0, path);
+        r.problem = cannotUse(QStringLiteral("普通のファイルではありません"), path);
         return r;
     }
     const SettingsFailure tooLarge =
-        failure(QStringLiteral("設定ファイルが大きすぎます（上限は %1 KB）").arg(kMaxSettingsBytes / 1024), 0, path);
+        cannotUse(QStringLiteral("大きすぎます（上限は %1 KB）").arg(kMaxSettingsBytes / 1024), path);
     if (st.st_size > kMaxSettingsBytes) {
         r.problem = tooLarge;
         r.regular = true;
@@ -172,7 +178,7 @@ FileRead ReadSettingsFile(const QString& path) {
     }
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        r.problem = failure(QStringLiteral("設定ファイルが普通のファイルではありません"), 0, path);
+        r.problem = cannotUse(QStringLiteral("普通のファイルではありません"), path);
         return r;
     }
     r.stamp = stampFrom(st);
@@ -234,7 +240,8 @@ bool FileLock::acquire(int ms, SettingsFailure& error) {
             return false;
         }
         if (waited >= ms) {
-            error = failure(QStringLiteral("ほかに動いている Vantrax が設定ファイルを使ったままです"), 0, path_);
+            error = {QStringLiteral("設定ファイルを書き換えられません"), QStringLiteral("ほかの Vantrax が使用中です"),
+                     QDir::toNativeSeparators(path_)};
             return false;
         }
         const timespec step{0, kStepMs * 1000000L};

@@ -193,7 +193,7 @@ TEST_F(StartupTest, TheResetupWindowNamesWhatItFoundAndWhatFailed) {
         {"an option that is no number", [](StartupTest& t) { t.saveOptionPublic("Key2", QStringLiteral("Z")); },
          "「Key2=Z」", ""},
         {"a folder where the file should be", [](StartupTest&) { ASSERT_TRUE(QDir().mkpath(host::settings().path())); },
-         "設定ファイルの場所にフォルダーがあります", "設定ファイルの場所にフォルダーがあります"},
+         "同じ名前のフォルダーがあります", "同じ名前のフォルダーがあります"},
         {"a full disk", [](StartupTest& t) { t.saveOptionPublic("Mes", QStringLiteral("abc")); }, "「Mes=abc」",
          "設定ファイルに書き込めません（ファイルの大きさの上限を超えました）", true},
     };

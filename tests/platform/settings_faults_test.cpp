@@ -137,7 +137,8 @@ TEST_F(SettingsFaults, ThingsThatAreNotTheStoreAreRefusedWithoutHangingOrReading
         {"a link to a device that never ends",
          [](SettingsFaults& t) { ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), t.path())); },
          "普通のファイルではありません", false},
-        {"a folder", [](SettingsFaults& t) { ASSERT_TRUE(QDir().mkpath(t.path())); }, "フォルダーがあります", false},
+        {"a folder", [](SettingsFaults& t) { ASSERT_TRUE(QDir().mkpath(t.path())); }, "同じ名前のフォルダーがあります",
+         false},
         {"a file far too large",
          [](SettingsFaults& t) { t.writeFile(QByteArray(host::settings_io::kMaxSettingsBytes + 1, ';')); },
          "大きすぎます", true},
@@ -149,7 +150,7 @@ TEST_F(SettingsFaults, ThingsThatAreNotTheStoreAreRefusedWithoutHangingOrReading
         c.make(*this);
         SettingsStore s(path());
         EXPECT_TRUE(s.damaged());
-        EXPECT_TRUE(s.problem().what.contains(QString::fromUtf8(c.what))) << qPrintable(s.problem().text());
+        EXPECT_TRUE(s.problem().text().contains(QString::fromUtf8(c.what))) << qPrintable(s.problem().text());
         EXPECT_EQ(s.get(app, option, QStringLiteral("Mes"), QStringLiteral("15")), QStringLiteral("15"));
         EXPECT_EQ(s.save(app, option, QStringLiteral("Mes"), QStringLiteral("6")), c.replacedOnWrite);
         if (c.replacedOnWrite) {
@@ -277,7 +278,7 @@ TEST_F(SettingsFaults, ALockHeldByALiveWriterMakesTheOtherWaitOrGiveUp) {
     ASSERT_TRUE(held.acquire(0, failure));
     host::settings_io::FileLock other(path() + QStringLiteral(".lock"));
     EXPECT_FALSE(other.acquire(0, failure));
-    EXPECT_TRUE(failure.what.contains(QStringLiteral("Vantrax"))) << qPrintable(failure.text());
+    EXPECT_EQ(failure.cause(), QStringLiteral("ほかの Vantrax が使用中です")) << qPrintable(failure.text());
 }
 
 TEST_F(SettingsFaults, TemporaryFilesOfKilledWritesAreRemoved) {

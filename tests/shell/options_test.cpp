@@ -143,9 +143,9 @@ TEST_F(OptionFormTest, OkThatCannotBeWrittenSaysSo) {
              QFile blocker(QFileInfo(file).absolutePath());
              ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
          },
-         "途中にフォルダーではないファイルがあります"},
+         "フォルダーの場所にファイルがあります"},
         {"a folder where the file should be", [](const QString& file) { ASSERT_TRUE(QDir().mkpath(file)); },
-         "設定ファイルの場所にフォルダーがあります"},
+         "同じ名前のフォルダーがあります"},
         {"a full disk", [](const QString&) {}, "ファイルの大きさの上限を超えました", true},
     };
     int n = 0;
