@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace host::settings_io {
@@ -294,6 +295,19 @@ bool KeepCopy(const QString& path, const QString& suffix, QString& copyPath, Set
         return false;
     }
     error = failure(QStringLiteral("今の設定ファイルの控えを作れません"), EEXIST, copyPath);
+    return false;
+}
+
+bool MoveAside(const QString& path, const QString& suffix, QString& movedTo, SettingsFailure& error) {
+    int err = EEXIST;
+    for (int n = 1; n < 1000 && err == EEXIST; ++n) {
+        movedTo = path + QLatin1Char('.') + suffix + (n > 1 ? QString::number(n) : QString());
+        if (::renameat2(AT_FDCWD, native(path).constData(), AT_FDCWD, native(movedTo).constData(), RENAME_NOREPLACE) ==
+            0)
+            return true;
+        err = errno;
+    }
+    error = failure(QStringLiteral("設定ファイルの場所にあるものを移せません"), err, path);
     return false;
 }
 

@@ -179,13 +179,16 @@ bool SettingsStore::write(const SettingsBatch& batch) {
     }
     Loaded now = load(path_);
     if (now.problem.failed()) {
-        // Only a file can be kept and replaced; a folder or a device at the
-        // store's place is the player's to sort out.
-        if (!now.keepable) {
+        const QFileInfo there(path_);
+        if (now.keepable) {
+            if (!io::KeepCopy(path_, QStringLiteral("damaged"), lastCopy_, lastFailure_)) return false;
+        } else if (there.isDir() && !there.isSymLink()) {
+            // A folder may hold anything of the player's: theirs to sort out.
             lastFailure_ = now.problem;
             return false;
+        } else if (!io::MoveAside(path_, QStringLiteral("damaged"), lastCopy_, lastFailure_)) {
+            return false;
         }
-        if (!io::KeepCopy(path_, QStringLiteral("damaged"), lastCopy_, lastFailure_)) return false;
         now.doc.clear();
     } else if (!batch.copySuffix.isEmpty() && io::StampOf(path_).exists) {
         if (!io::KeepCopy(path_, batch.copySuffix, lastCopy_, lastFailure_)) return false;
