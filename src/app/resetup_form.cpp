@@ -52,16 +52,23 @@ void ResetupForm::Form_Load() {
 }
 
 void ResetupForm::askConfirmation(bool asking) {
-    Label1->setText(asking ? QStringLiteral("保存されている環境設定、セーブデータ、記録をすべて削除します。よろしいですか？")
-                           : QStringLiteral("保存されている設定を初期化すると、次回は最初の状態で起動します。"
-                                            "ファイルが見つからない場合は、Vantrax を再インストールしてください。"));
+    Label1->setText(
+        asking ? QStringLiteral("保存されている環境設定、セーブデータ、記録をすべて削除します。よろしいですか？")
+               : QStringLiteral("保存されている設定を初期化すると、次回は最初の状態で起動します。"
+                                "ファイルが見つからない場合は、Vantrax を再インストールしてください。"));
     Command1->setVisible(!asking);
     Command2->setVisible(asking);
     Command3->setText(asking ? QStringLiteral("いいえ(&N)") : QStringLiteral("閉じる(&C)"));
-    (asking ? Command3 : Command1)->setFocus();
+    // Enter takes the button with the focus: on the question that is "no", so
+    // that nothing is deleted by a key pressed in passing. Escape is "close" or "no".
+    QPushButton* chosen = asking ? Command3 : Command1;
+    chosen->setFocus();
+    setDialogButtons(chosen, Command3);
 }
 
-void ResetupForm::Command1_Click() { askConfirmation(true); }
+void ResetupForm::Command1_Click() {
+    askConfirmation(true);
+}
 
 void ResetupForm::Command2_Click() {
     host::DeleteSetting(kAppName, QStringLiteral("Option"));
@@ -72,6 +79,7 @@ void ResetupForm::Command2_Click() {
     Command2->hide();
     Command3->setText(QStringLiteral("閉じる(&C)"));
     Command3->setFocus();
+    setDialogButtons(Command3, Command3);
 }
 
 void ResetupForm::Command3_Click() {

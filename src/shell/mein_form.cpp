@@ -81,6 +81,8 @@ MeinForm::MeinForm() {
     pal.setColor(QPalette::Window, look::kNightDeep);
     Client->setPalette(pal);
     Client->installEventFilter(this);
+    // The layout makes this, with the menu bar, the frame's own minimum.
+    Client->setMinimumSize(kMinClientSize);
     layout->addWidget(Client, 1);
 }
 
@@ -129,7 +131,8 @@ void MeinForm::createMenus() {
             if (w != MenuBar) focusBeforeMenu_ = w;
         });
         connect(menu, &QMenu::aboutToHide, this, [this] {
-            QMetaObject::invokeMethod(this, [this] { ReturnFocusFromMenus(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { ReturnFocusFromMenus(); }, Qt::QueuedConnection);
         });
     }
     MenuBar->show();
@@ -152,20 +155,28 @@ void MeinForm::Form_Load() {
     // yet, or the frame would be put inside a client area.
     Forms::setHost(Client);
     const WindowPlacement placement = ReadPlacement();
-    if (placement.state == kWinMaximized) {
-        // Fill the screen even where no window manager maximises for us.
-        if (QScreen* s = QGuiApplication::primaryScreen()) setGeometry(s->availableGeometry());
+    // The placement is given before the window is first shown. The stored left
+    // and top are those of the frame, and only a window not yet shown is placed
+    // by its frame: moved once shown, before the window manager has said how
+    // large its frame is, the window would be placed by its client area and
+    // creep up by a title bar on every start.
+    if (placement.state == kWinNormal) {
+        move(placement.geometry.topLeft());
+        resize(placement.geometry.size());
+    } else {
+        QScreen* s = QGuiApplication::primaryScreen();
+        setGeometry(FittedNormalGeometry(s ? s->availableGeometry() : QRect(), minimumSizeHint()));
     }
-    setWindowState(WindowStatesFromCode(placement.state));
+    // A minimised window is shown maximised first and minimised once it is
+    // mapped: a window that starts minimised is never mapped on X, and no window
+    // manager or task bar would ever offer it back to the player.
+    setWindowState(placement.state == kWinNormal ? Qt::WindowNoState : Qt::WindowMaximized);
     show();
     // Let the frame appear now; its menus (whose Japanese captions need the
     // fonts loaded) and the first screens follow a moment later.
     host::DoEvents();
     createMenus();
-    if (placement.state == kWinNormal) {
-        move(placement.geometry.topLeft());
-        resize(placement.geometry.size());
-    }
+    if (placement.state == kWinMinimized) setWindowState(windowState() | Qt::WindowMinimized);
     SetMenu(0);
 }
 

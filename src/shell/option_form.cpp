@@ -116,6 +116,11 @@ void OptionForm::Form_Load() {
     Check1->setChecked(MusicOn);
     Check2->setChecked(SoundOn);
     for (size_t i = 0; i < Command1.size(); ++i) Command1[i]->setText(KeyName(PlayKeys[i]));
+    FixedDialogFrame(*this);
+    // The title goes on waiting for clicks while the dialog is open, but the
+    // main window does not: a duel started from its menu would find the
+    // dialog still standing over the table.
+    setWindowModality(Qt::WindowModal);
     adjustSize();
     CenterDialog(*this);
 }

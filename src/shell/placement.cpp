@@ -45,6 +45,16 @@ std::optional<int> PixelsFromTwips(const QString& text) {
     return static_cast<int>(px);
 }
 
+QRect FittedNormalGeometry(const QRect& available, const QSize& minimum) {
+    if (!available.isValid()) return QRect(QPoint(0, 0), minimum);
+    // A fifth of the area is left for the frame the window manager adds, which
+    // is not known before the window is first shown.
+    const QSize size = (available.size() * 4 / 5).expandedTo(minimum).boundedTo(available.size());
+    return QRect(
+        available.topLeft() + QPoint((available.width() - size.width()) / 2, (available.height() - size.height()) / 2),
+        size);
+}
+
 WindowPlacement ReadPlacement() {
     WindowPlacement p;
     // A hand-edited state outside 0..2, or one that is not a number, gives the

@@ -23,6 +23,17 @@ Qt::WindowStates WindowStatesFromCode(int16_t code);
 // when the text is not a number or lies beyond what a screen can hold.
 std::optional<int> PixelsFromTwips(const QString& text);
 
+// The smallest client area the main window may have: the largest of the game's
+// screens (the title and the maps, 640 x 480; the duel needs 569 x 333). Below
+// it a screen is cut off and its cards or buttons cannot be reached.
+inline constexpr QSize kMinClientSize{640, 480};
+
+// The normal geometry a window gets when it starts maximised or minimised and
+// has no stored one: centred in the screen's available area, four fifths of its
+// size but never below `minimum` nor beyond the area, so that the first restore
+// gives a window whose frame and title bar are on the screen.
+QRect FittedNormalGeometry(const QRect& available, const QSize& minimum);
+
 // Reads "WinSta" and, for a normal window, the four geometry keys. Texts that
 // cannot be read fall back to their defaults (2; 0, 0, 640, 480 twips).
 WindowPlacement ReadPlacement();

@@ -1,17 +1,21 @@
+#include "app/startup.h"
 #include "app/forms.h"
 #include "app/resetup_form.h"
-#include "app/startup.h"
 #include "app/state.h"
 #include "media/data_files.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
 #include "support/game_test.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <variant>
+#include <vector>
 
 namespace {
 
@@ -135,7 +139,9 @@ INSTANTIATE_TEST_SUITE_P(
               }}),
     [](const ::testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
 
-void removeFile(StartupTest& t, const QString& name) { ASSERT_TRUE(QFile::remove(t.programPath(name))); }
+void removeFile(StartupTest& t, const QString& name) {
+    ASSERT_TRUE(QFile::remove(t.programPath(name)));
+}
 
 TEST_F(StartupTest, TheResetupWindowDeletesTheStoredSettingsAfterAConfirmation) {
     saveOption("Mes", QStringLiteral("abc"));
@@ -170,6 +176,51 @@ TEST_F(StartupTest, AnsweringNoInTheResetupWindowKeepsEverything) {
     StartupWindows none;
     EXPECT_FALSE(Main(none));
     EXPECT_EQ(host::GetSetting(kAppName, QStringLiteral("Option"), QStringLiteral("Mes")), QStringLiteral("abc"));
+}
+
+// The re-setup window is worked with Enter and Escape as well: Enter takes the
+// button with the focus ("no" on the question), Escape says no or closes, and
+// the last page closes with Enter.
+TEST_F(StartupTest, TheResetupWindowAnswersEnterAndEscape) {
+    struct Case {
+        const char* name;
+        std::vector<std::variant<int, QPushButton * ResetupForm::*>> steps;  // a key, or a button to focus
+        bool deleted;
+    };
+    const Case cases[] = {
+        {"Enter asks, Escape says no, Escape closes", {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Escape}, false},
+        {"Enter on the question is no", {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}, false},
+        {"yes, then Enter closes the last page",
+         {Qt::Key_Return, &ResetupForm::Command2, Qt::Key_Return, Qt::Key_Return},
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        saveOption("Mes", QStringLiteral("abc"));
+        time->after(100, [&c] {
+            auto* f = Forms::Find<ResetupForm>();
+            ASSERT_NE(f, nullptr);
+            for (const auto& step : c.steps) {
+                if (auto* button = std::get_if<QPushButton * ResetupForm::*>(&step)) {
+                    (f->**button)->setFocus();
+                    continue;
+                }
+                ASSERT_TRUE(Forms::IsLoaded<ResetupForm>()) << "closed too early";
+                QWidget* target = f->focusWidget() ? f->focusWidget() : f;
+                QKeyEvent press(QEvent::KeyPress, std::get<int>(step), Qt::NoModifier);
+                QCoreApplication::sendEvent(target, &press);
+                QKeyEvent release(QEvent::KeyRelease, std::get<int>(step), Qt::NoModifier);
+                QCoreApplication::sendEvent(target, &release);
+            }
+        });
+        StartupWindows none;
+        EXPECT_FALSE(Main(none));
+        EXPECT_FALSE(Forms::IsLoaded<ResetupForm>());
+        const QString mes =
+            host::GetSetting(kAppName, QStringLiteral("Option"), QStringLiteral("Mes"), QStringLiteral("<absent>"));
+        EXPECT_EQ(mes, c.deleted ? QStringLiteral("<absent>") : QStringLiteral("abc"));
+        boxes->calls.clear();
+    }
 }
 
 }  // namespace

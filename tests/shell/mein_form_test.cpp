@@ -9,16 +9,26 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSet>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QWindow>
 
 namespace {
 
 using MeinFormTest = ShellTest;
+
+QRect AvailableArea() {
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+std::string Text(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+}
 
 TEST_F(MeinFormTest, MenuCaptionsAndShortcuts) {
     MeinForm& m = Forms::Get<MeinForm>();
@@ -139,6 +149,83 @@ TEST_F(MeinFormTest, QuittingWhileMinimisedStoresTheStateOnly) {
         EXPECT_EQ(option(key), QStringLiteral("<absent>"));
     // The next start opens minimised.
     EXPECT_TRUE(Forms::Get<MeinForm>().windowState() & Qt::WindowMinimized);
+}
+
+// A start after a minimised quit must leave a window the player can reach: one
+// the window system shows (minimised), and that comes back onto the screen.
+TEST_F(MeinFormTest, AStartAfterAMinimisedQuitCanBeRestored) {
+    saveOption("WinSta", QStringLiteral("1"));
+    MeinForm& m = Forms::Get<MeinForm>();
+    advance(10);
+    EXPECT_TRUE(m.isVisible());
+    ASSERT_NE(m.windowHandle(), nullptr);
+    EXPECT_TRUE(m.windowHandle()->isVisible()) << "a window that is never shown cannot be restored";
+    EXPECT_TRUE(m.isMinimized());
+    m.setWindowState(m.windowState() & ~Qt::WindowMinimized);
+    m.showNormal();
+    advance(10);
+    EXPECT_FALSE(m.isMinimized());
+    EXPECT_TRUE(AvailableArea().contains(m.frameGeometry())) << Text(m.frameGeometry());
+}
+
+// Each start puts the frame where the last quit found it: ten quits and starts
+// store the same placement.
+TEST_F(MeinFormTest, TenStartsDoNotMoveTheWindow) {
+    saveOption("WinSta", QStringLiteral("0"));
+    saveOption("WinLeft", QStringLiteral("3000"));
+    saveOption("WinTop", QStringLiteral("2400"));
+    saveOption("WinWidth", QStringLiteral("12000"));
+    saveOption("WinHeight", QStringLiteral("9000"));
+    for (int start = 1; start <= 10; ++start) {
+        SCOPED_TRACE(start);
+        MeinForm& m = Forms::Get<MeinForm>();
+        advance(10);
+        EXPECT_EQ(m.frameGeometry().topLeft(), QPoint(200, 160));
+        answerAfter(50, true);
+        m.mnuEnd->trigger();
+        ASSERT_EQ(ended, start);
+        advance(1);
+        EXPECT_EQ(option("WinLeft"), QStringLiteral("3000"));
+        EXPECT_EQ(option("WinTop"), QStringLiteral("2400"));
+        EXPECT_EQ(option("WinWidth"), QStringLiteral("12000"));
+        EXPECT_EQ(option("WinHeight"), QStringLiteral("9000"));
+    }
+}
+
+// The first restore of a window that started maximised (or minimised) gives a
+// window whose frame lies on the screen, not one as large as the screen with
+// its title bar above the top edge.
+TEST_F(MeinFormTest, TheFirstRestoreFitsTheScreen) {
+    for (const char* sta : {"2", "1"}) {
+        SCOPED_TRACE(sta);
+        saveOption("WinSta", QString::fromLatin1(sta));
+        MeinForm& m = Forms::Get<MeinForm>();
+        advance(10);
+        m.showNormal();
+        advance(10);
+        EXPECT_EQ(WindowStateCode(m.windowState()), kWinNormal);
+        const QRect area = AvailableArea();
+        EXPECT_TRUE(area.contains(m.frameGeometry())) << Text(m.frameGeometry()) << " in " << Text(area);
+        EXPECT_LT(m.frameGeometry().width(), area.width());
+        Forms::discardAll();
+        advance(1);
+    }
+}
+
+// However small the player drags the window, every screen (the duel and the
+// 640 x 480 title) keeps its whole area.
+TEST_F(MeinFormTest, TheWindowDoesNotShrinkBelowAScreen) {
+    saveOption("WinSta", QStringLiteral("0"));
+    MeinForm& m = Forms::Get<MeinForm>();
+    advance(10);
+    m.resize(120, 80);
+    advance(10);
+    EXPECT_GE(m.Client->width(), 640);
+    EXPECT_GE(m.Client->height(), 480);
+    OpenForm& title = Forms::Get<OpenForm>();
+    title.Show();
+    advance(10);
+    EXPECT_TRUE(m.Client->rect().contains(title.geometry())) << Text(title.geometry());
 }
 
 TEST_F(MeinFormTest, AnsweringNoChangesNothing) {
