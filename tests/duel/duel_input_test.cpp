@@ -110,6 +110,7 @@ TEST_F(DuelInputTest, AHeldKeyActsOnce) {
         EXPECT_EQ(f.Selected, 0) << "and not picked by a repeat";
         EXPECT_FALSE(f.Shape5->isVisible());
         // Another hold, and a tap after it, are each a stroke of their own.
+        advance(2);  // the drawn card is shown
         t = HoldKey(f, Z, t + 300, 4, c.marked);
         EXPECT_EQ(f.Selected, 1);
         t = HoldKey(f, Z, t + 200, 0, c.marked);
