@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 ProgramEndHandler& programEnd() {
@@ -167,17 +168,28 @@ void MeinForm::Form_Load() {
         QScreen* s = QGuiApplication::primaryScreen();
         setGeometry(FittedNormalGeometry(s ? s->availableGeometry() : QRect(), minimumSizeHint()));
     }
-    // A minimised window is shown maximised first and minimised once it is
-    // mapped: a window that starts minimised is never mapped on X, and no window
-    // manager or task bar would ever offer it back to the player.
+    // A minimised window is shown maximised first and minimised once it is on
+    // the screen: a window that starts minimised is never mapped on X, and no
+    // window manager or task bar would ever offer it back to the player. Asked
+    // before the window manager has taken the window in, the minimising is
+    // lost, so it waits for the window's first exposure.
     setWindowState(placement.state == kWinNormal ? Qt::WindowNoState : Qt::WindowMaximized);
+    minimiseWhenExposed_ = placement.state == kWinMinimized;
     show();
+    if (minimiseWhenExposed_) windowHandle()->installEventFilter(this);
     // Let the frame appear now; its menus (whose Japanese captions need the
     // fonts loaded) and the first screens follow a moment later.
     host::DoEvents();
     createMenus();
-    if (placement.state == kWinMinimized) setWindowState(windowState() | Qt::WindowMinimized);
+    if (minimiseWhenExposed_ && windowHandle()->isExposed()) MinimiseOnceShown();
     SetMenu(0);
+}
+
+void MeinForm::MinimiseOnceShown() {
+    if (!minimiseWhenExposed_ || !windowHandle()->isExposed()) return;
+    minimiseWhenExposed_ = false;
+    windowHandle()->removeEventFilter(this);
+    setWindowState(windowState() | Qt::WindowMinimized);
 }
 
 void MeinForm::Form_Unload(bool& cancel) {
@@ -204,6 +216,9 @@ void MeinForm::Form_Resize() {
 
 bool MeinForm::eventFilter(QObject* watched, QEvent* e) {
     if (watched == Client && e->type() == QEvent::Resize) Form_Resize();
+    if (minimiseWhenExposed_ && watched == windowHandle() && e->type() == QEvent::Expose)
+        QMetaObject::invokeMethod(
+            this, [this] { MinimiseOnceShown(); }, Qt::QueuedConnection);
     return GameForm::eventFilter(watched, e);
 }
 
