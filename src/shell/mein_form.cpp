@@ -162,7 +162,10 @@ void MeinForm::Form_Load() {
     // large its frame is, the window would be placed by its client area and
     // creep up by a title bar on every start.
     if (placement.state == kWinNormal) {
-        move(placement.geometry.topLeft());
+        std::vector<QRect> areas;
+        for (QScreen* s : QGuiApplication::screens()) areas.push_back(s->availableGeometry());
+        QScreen* primary = QGuiApplication::primaryScreen();
+        move(ReachablePosition(placement.geometry, areas, primary ? primary->availableGeometry() : QRect()));
         resize(placement.geometry.size());
     } else {
         QScreen* s = QGuiApplication::primaryScreen();

@@ -5,6 +5,7 @@
 #include "platform/rounding.h"
 #include "platform/settings_store.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -53,6 +54,23 @@ QRect FittedNormalGeometry(const QRect& available, const QSize& minimum) {
     return QRect(
         available.topLeft() + QPoint((available.width() - size.width()) / 2, (available.height() - size.height()) / 2),
         size);
+}
+
+QPoint ReachablePosition(const QRect& frame, const std::vector<QRect>& areas, const QRect& primary) {
+    // The strip at the top of the frame where a title bar is, and how much of
+    // it must show for the player to take hold of it.
+    constexpr int kTitleHeight = 20, kGripWidth = 60, kGripHeight = 8;
+    const QRect title(frame.left(), frame.top(), frame.width(), kTitleHeight);
+    for (const QRect& area : areas) {
+        const QRect seen = area.intersected(title);
+        if (seen.width() >= kGripWidth && seen.height() >= kGripHeight) return frame.topLeft();
+    }
+    if (!primary.isValid()) return frame.topLeft();
+    const int x =
+        std::clamp(frame.left(), primary.left(), std::max(primary.left(), primary.right() + 1 - frame.width()));
+    const int y =
+        std::clamp(frame.top(), primary.top(), std::max(primary.top(), primary.bottom() + 1 - frame.height()));
+    return {x, y};
 }
 
 WindowPlacement ReadPlacement() {

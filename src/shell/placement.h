@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 inline constexpr int16_t kWinNormal = 0, kWinMinimized = 1, kWinMaximized = 2;
 
@@ -33,6 +34,12 @@ inline constexpr QSize kMinClientSize{640, 480};
 // size but never below `minimum` nor beyond the area, so that the first restore
 // gives a window whose frame and title bar are on the screen.
 QRect FittedNormalGeometry(const QRect& available, const QSize& minimum);
+
+// Where a normal window stored at `frame` is put back: where it was, as long as
+// enough of its title bar lies on one of the screens' `areas` to grab it;
+// otherwise moved just far enough into `primary` for its title bar to be seen.
+// (A window that crept off the top of the screen would otherwise stay there.)
+QPoint ReachablePosition(const QRect& frame, const std::vector<QRect>& areas, const QRect& primary);
 
 // Reads "WinSta" and, for a normal window, the four geometry keys. Texts that
 // cannot be read fall back to their defaults (2; 0, 0, 640, 480 twips).

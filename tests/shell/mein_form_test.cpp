@@ -309,6 +309,33 @@ TEST_F(MeinFormTest, StoredPlacementThatCannotBeReadFallsBack) {
     }
 }
 
+// A stored place is kept as long as the title bar can be taken hold of, on any
+// screen; a window left off the screen (as one that crept up on every start)
+// comes back just far enough to be reached.
+TEST(WindowPlacement, ReachablePosition) {
+    const QRect primary(0, 0, 1280, 1024), second(1280, 0, 1280, 1024);
+    struct Case {
+        const char* name;
+        QPoint stored;
+        std::vector<QRect> areas;
+        QPoint placed;
+    };
+    const Case cases[] = {
+        {"on the screen", {100, 80}, {primary}, {100, 80}},
+        {"partly left of the screen", {-100, 0}, {primary}, {-100, 0}},
+        {"title bar just above the top", {199, -4}, {primary}, {199, -4}},
+        {"crept above the top", {199, -160}, {primary}, {199, 0}},
+        {"below the bottom", {100, 1100}, {primary}, {100, 424}},
+        {"a sliver at the right edge", {1250, 100}, {primary}, {480, 100}},
+        {"on a second screen", {1500, 100}, {primary, second}, {1500, 100}},
+        {"on a second screen that is gone", {1500, 100}, {primary}, {480, 100}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ReachablePosition(QRect(c.stored, QSize(800, 600)), c.areas, primary), c.placed);
+    }
+}
+
 TEST_F(MeinFormTest, BackdropFillsTheClientAreaAndLaysItselfOut) {
     MeinForm& m = Forms::Get<MeinForm>();
     m.setWindowState(Qt::WindowNoState);
