@@ -130,6 +130,9 @@ void OptionForm::Command1_Click(int index) {
     // Closing the capture window without a key leaves the key unset ("--").
     PlayKeys[i] = CaptureKey();
     Command1[i]->setText(KeyName(PlayKeys[i]));
+    // The capture window belongs to the main window, which would get the
+    // keyboard back; but the main window waits for this dialog.
+    activateWindow();
 }
 
 void OptionForm::Command2_Click() {

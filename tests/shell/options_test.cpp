@@ -6,6 +6,7 @@
 #include "shell/option_form.h"
 #include "shell/shell_test.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
@@ -250,6 +251,20 @@ TEST_F(OptionFormTest, TheMainWindowWaitsWhileTheOptionsAreOpen) {
     advance(10);
     EXPECT_TRUE(m.mnuFile->isVisible()) << "the same click opens the menu once the options are closed";
     m.mnuFile->hide();
+}
+
+// After a key is captured the keyboard is back with the options, not with the
+// main window they block, so Enter and Escape work on them at once.
+TEST_F(OptionFormTest, TheKeyboardComesBackToTheOptionsAfterACapture) {
+    Forms::Get<MeinForm>();
+    advance(10);
+    OptionForm& f = open();
+    advance(10);
+    ASSERT_EQ(QApplication::activeWindow(), &f);
+    pressKeyButton(f, 0, Qt::Key_Q);
+    advance(10);
+    EXPECT_EQ(PlayKeys[0], 81);
+    EXPECT_EQ(QApplication::activeWindow(), &f);
 }
 
 // The window manager offers the options and the key capture no minimise or
