@@ -25,17 +25,6 @@ int16_t WindowStateCode(Qt::WindowStates states) {
     return kWinNormal;
 }
 
-Qt::WindowStates WindowStatesFromCode(int16_t code) {
-    switch (code) {
-        case kWinNormal:
-            return Qt::WindowNoState;
-        case kWinMinimized:
-            return Qt::WindowMinimized;
-        default:
-            return Qt::WindowMaximized;
-    }
-}
-
 std::optional<int> PixelsFromTwips(const QString& text) {
     bool ok = false;
     const double twips = text.trimmed().toDouble(&ok);

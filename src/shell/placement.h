@@ -18,7 +18,6 @@ struct WindowPlacement {
 // The state code of a window state (a minimised window counts as minimised
 // even when it is also maximised underneath).
 int16_t WindowStateCode(Qt::WindowStates states);
-Qt::WindowStates WindowStatesFromCode(int16_t code);
 
 // A stored twips text to pixels (15 twips a pixel, halves to even); nullopt
 // when the text is not a number or lies beyond what a screen can hold.
