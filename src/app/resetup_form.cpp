@@ -105,7 +105,11 @@ void ResetupForm::askConfirmation(bool asking) {
     Command1->setVisible(!asking && settingsAtFault_);
     Command2->setVisible(asking);
     Command3->setText(asking ? QStringLiteral("いいえ(&N)") : QStringLiteral("閉じる(&C)"));
-    (asking || !settingsAtFault_ ? Command3 : Command1)->setFocus();
+    // Enter takes the button with the focus: on the question that is "no", so
+    // that nothing is deleted by a key pressed in passing. Escape is "close" or "no".
+    QPushButton* chosen = asking || !settingsAtFault_ ? Command3 : Command1;
+    chosen->setFocus();
+    setDialogButtons(chosen, Command3);
 }
 
 void ResetupForm::Command1_Click() {
@@ -135,6 +139,7 @@ void ResetupForm::Command2_Click() {
     Command2->hide();
     Command3->setText(QStringLiteral("閉じる(&C)"));
     Command3->setFocus();
+    setDialogButtons(Command3, Command3);
 }
 
 void ResetupForm::Command3_Click() {

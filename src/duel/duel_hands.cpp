@@ -40,6 +40,25 @@ void ReleaseKey(VantraForm& form, int16_t vk) {
     QApplication::sendEvent(&form, &release);
 }
 
+uint64_t HoldKey(VantraForm& form, int16_t vk, uint64_t pressedAt, int pairs, const std::function<bool(int)>& marked) {
+    const int key = host::QtKeyFromVirtualKey(vk);
+    const Qt::KeyboardModifiers mods = host::IsKeypadVirtualKey(vk) ? Qt::KeypadModifier : Qt::NoModifier;
+    auto send = [&](QEvent::Type type, uint64_t at, bool repeat) {
+        QKeyEvent e(type, key, mods, QString(), repeat);
+        e.setTimestamp(at);
+        QApplication::sendEvent(&form, &e);
+    };
+    send(QEvent::KeyPress, pressedAt, false);
+    uint64_t at = pressedAt + 660;
+    for (int i = 0; i < pairs; ++i, at += 40) {
+        const bool repeat = marked(i);
+        send(QEvent::KeyRelease, at, repeat);
+        send(QEvent::KeyPress, at, repeat);
+    }
+    send(QEvent::KeyRelease, at, false);
+    return at;
+}
+
 void ClickCard(VantraForm& form, int index) {
     QWidget* card = form.Image1[static_cast<size_t>(index)];
     Click(&form, card->mapTo(&form, card->rect().center()), Qt::LeftButton);

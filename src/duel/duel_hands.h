@@ -12,6 +12,12 @@ namespace duel_hands {
 
 // Presses and releases the key with this Windows virtual-key code.
 void ReleaseKey(VantraForm& form, int16_t vk);
+// Holds the key down from `pressedAt` (a window-system time stamp, not 0) as X
+// auto-repeat does: after 660 ms, `pairs` made-up release-and-press pairs 40 ms
+// apart, each pair sharing one stamp, then the real release. `marked(i)` says
+// whether pair i comes marked as auto-repeat (Qt marks only the pairs it sees
+// whole). Returns the stamp of the real release.
+uint64_t HoldKey(VantraForm& form, int16_t vk, uint64_t pressedAt, int pairs, const std::function<bool(int)>& marked);
 // A left click on card image 1..10.
 void ClickCard(VantraForm& form, int index);
 // Drags card image `from` (a place of the player's row) and drops it on the

@@ -5,6 +5,7 @@
 #include "duel/cards.h"
 #include "duel/duel_widgets.h"
 #include "duel/foe_mind.h"
+#include "platform/key_strokes.h"
 #include "platform/timer.h"
 
 #include <QLabel>
@@ -143,6 +144,7 @@ public:
         EndTimer;
 
 protected:
+    void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
@@ -170,6 +172,7 @@ private:
     void DragEnd(QPointF globalPos);
     int DropTargetAt(QPointF globalPos) const;
 
+    host::KeyStrokes strokes_;  // a held key acts once, however it repeats
     Table Slot{};
     Table Shown{};
     bool CardSetOn = false;

@@ -12,11 +12,17 @@ namespace {
 constexpr int16_t kKeyboard = 1, kMouse = 0;
 }
 
+void VantraForm::keyPressEvent(QKeyEvent* e) {
+    strokes_.Press(host::VirtualKeyFromEvent(*e), e->timestamp(), e->isAutoRepeat());
+    GameForm::keyPressEvent(e);
+}
+
 void VantraForm::keyReleaseEvent(QKeyEvent* e) {
-    // Holding a key down repeats its press, but a key is released only once.
-    if (e->isAutoRepeat()) return;
+    // A held key acts once: the releases auto-repeat makes up do not count, or
+    // holding a place key would draw and then pick and put back its card, and
+    // holding the mash key would win a contest without hammering it.
     const int16_t code = host::VirtualKeyFromEvent(*e);
-    if (code == 0) return;
+    if (!strokes_.Release(code, e->timestamp(), e->isAutoRepeat()) || code == 0) return;
     int16_t shift = 0;
     if (e->modifiers() & Qt::ShiftModifier) shift |= 1;
     if (e->modifiers() & Qt::ControlModifier) shift |= 2;

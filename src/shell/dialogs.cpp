@@ -1,6 +1,7 @@
 #include "shell/dialogs.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
@@ -11,4 +12,10 @@ void CenterDialog(QWidget& dialog) {
     else if (QScreen* s = QGuiApplication::primaryScreen())
         area = s->availableGeometry();
     if (area.isValid()) dialog.move(area.center() - QPoint(dialog.width() / 2, dialog.height() / 2));
+}
+
+void FixedDialogFrame(QWidget& dialog) {
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    if (dialog.minimumSize() == dialog.maximumSize()) return;  // already of one size
+    if (QLayout* layout = dialog.layout()) layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -2,6 +2,7 @@
 
 #include "app/state.h"
 #include "platform/virtual_keys.h"
+#include "shell/dialogs.h"
 #include "shell/shell_art.h"
 
 #include <QKeyEvent>
@@ -29,6 +30,10 @@ KeyForm::KeyForm() {
     layout->addWidget(Label1);
     layout->addWidget(Label2);
     setFixedSize(sizeHint().expandedTo(QSize(320, 0)));
+}
+
+void KeyForm::Form_Load() {
+    FixedDialogFrame(*this);
 }
 
 void KeyForm::Form_KeyUp(int16_t keyCode) {

@@ -11,6 +11,7 @@ class KeyForm : public GameForm {
 public:
     KeyForm();
     bool isDialog() const override { return true; }
+    void Form_Load() override;
 
     QLabel* Label1;  // "変更するキーを押してください。"
     QLabel* Label2;  // "一部認識できないキーが存在します"

@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 ProgramEndHandler& programEnd() {
@@ -82,6 +83,8 @@ MeinForm::MeinForm() {
     pal.setColor(QPalette::Window, look::kNightDeep);
     Client->setPalette(pal);
     Client->installEventFilter(this);
+    // The layout makes this, with the menu bar, the frame's own minimum.
+    Client->setMinimumSize(kMinClientSize);
     layout->addWidget(Client, 1);
 }
 
@@ -130,7 +133,8 @@ void MeinForm::createMenus() {
             if (w != MenuBar) focusBeforeMenu_ = w;
         });
         connect(menu, &QMenu::aboutToHide, this, [this] {
-            QMetaObject::invokeMethod(this, [this] { ReturnFocusFromMenus(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { ReturnFocusFromMenus(); }, Qt::QueuedConnection);
         });
     }
     MenuBar->show();
@@ -153,21 +157,43 @@ void MeinForm::Form_Load() {
     // yet, or the frame would be put inside a client area.
     Forms::setHost(Client);
     const WindowPlacement placement = ReadPlacement();
-    if (placement.state == kWinMaximized) {
-        // Fill the screen even where no window manager maximises for us.
-        if (QScreen* s = QGuiApplication::primaryScreen()) setGeometry(s->availableGeometry());
+    // The placement is given before the window is first shown. The stored left
+    // and top are those of the frame, and only a window not yet shown is placed
+    // by its frame: moved once shown, before the window manager has said how
+    // large its frame is, the window would be placed by its client area and
+    // creep up by a title bar on every start.
+    if (placement.state == kWinNormal) {
+        std::vector<QRect> areas;
+        for (QScreen* s : QGuiApplication::screens()) areas.push_back(s->availableGeometry());
+        QScreen* primary = QGuiApplication::primaryScreen();
+        move(ReachablePosition(placement.geometry, areas, primary ? primary->availableGeometry() : QRect()));
+        resize(placement.geometry.size());
+    } else {
+        QScreen* s = QGuiApplication::primaryScreen();
+        setGeometry(FittedNormalGeometry(s ? s->availableGeometry() : QRect(), minimumSizeHint()));
     }
-    setWindowState(WindowStatesFromCode(placement.state));
+    // A minimised window is shown maximised first and minimised once it is on
+    // the screen: a window that starts minimised is never mapped on X, and no
+    // window manager or task bar would ever offer it back to the player. Asked
+    // before the window manager has taken the window in, the minimising is
+    // lost, so it waits for the window's first exposure.
+    setWindowState(placement.state == kWinNormal ? Qt::WindowNoState : Qt::WindowMaximized);
+    minimiseWhenExposed_ = placement.state == kWinMinimized;
     show();
+    if (minimiseWhenExposed_) windowHandle()->installEventFilter(this);
     // Let the frame appear now; its menus (whose Japanese captions need the
     // fonts loaded) and the first screens follow a moment later.
     host::DoEvents();
     createMenus();
-    if (placement.state == kWinNormal) {
-        move(placement.geometry.topLeft());
-        resize(placement.geometry.size());
-    }
+    if (minimiseWhenExposed_ && windowHandle()->isExposed()) MinimiseOnceShown();
     SetMenu(0);
+}
+
+void MeinForm::MinimiseOnceShown() {
+    if (!minimiseWhenExposed_ || !windowHandle()->isExposed()) return;
+    minimiseWhenExposed_ = false;
+    windowHandle()->removeEventFilter(this);
+    setWindowState(windowState() | Qt::WindowMinimized);
 }
 
 void MeinForm::Form_Unload(bool& cancel) {
@@ -194,6 +220,9 @@ void MeinForm::Form_Resize() {
 
 bool MeinForm::eventFilter(QObject* watched, QEvent* e) {
     if (watched == Client && e->type() == QEvent::Resize) Form_Resize();
+    if (minimiseWhenExposed_ && watched == windowHandle() && e->type() == QEvent::Expose)
+        QMetaObject::invokeMethod(
+            this, [this] { MinimiseOnceShown(); }, Qt::QueuedConnection);
     return GameForm::eventFilter(watched, e);
 }
 

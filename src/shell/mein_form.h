@@ -55,7 +55,9 @@ protected:
 private:
     void createMenus();
     void ReturnFocusFromMenus();
+    void MinimiseOnceShown();
     QPointer<QWidget> focusBeforeMenu_;
+    bool minimiseWhenExposed_ = false;
 };
 
 inline const QString kMakerHomePage = QStringLiteral("https://nimbrel.example/");

@@ -113,6 +113,11 @@ void OptionForm::Form_Load() {
     Check1->setChecked(MusicOn);
     Check2->setChecked(SoundOn);
     for (size_t i = 0; i < Command1.size(); ++i) Command1[i]->setText(KeyName(PlayKeys[i]));
+    FixedDialogFrame(*this);
+    // The title goes on waiting for clicks while the dialog is open, but the
+    // main window does not: a duel started from its menu would find the
+    // dialog still standing over the table.
+    setWindowModality(Qt::WindowModal);
     adjustSize();
     CenterDialog(*this);
 }
@@ -122,6 +127,9 @@ void OptionForm::Command1_Click(int index) {
     // Closing the capture window without a key leaves the key unset ("--").
     PlayKeys[i] = CaptureKey();
     Command1[i]->setText(KeyName(PlayKeys[i]));
+    // The capture window belongs to the main window, which would get the
+    // keyboard back; but the main window waits for this dialog.
+    activateWindow();
 }
 
 void OptionForm::Command2_Click() {

@@ -5,6 +5,7 @@
 #include "platform/rounding.h"
 #include "platform/settings_store.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -21,17 +22,6 @@ int16_t WindowStateCode(Qt::WindowStates states) {
     return kWinNormal;
 }
 
-Qt::WindowStates WindowStatesFromCode(int16_t code) {
-    switch (code) {
-        case kWinNormal:
-            return Qt::WindowNoState;
-        case kWinMinimized:
-            return Qt::WindowMinimized;
-        default:
-            return Qt::WindowMaximized;
-    }
-}
-
 std::optional<int> PixelsFromTwips(const QString& text) {
     bool ok = false;
     const double twips = text.trimmed().toDouble(&ok);
@@ -40,6 +30,33 @@ std::optional<int> PixelsFromTwips(const QString& text) {
     // Far beyond any screen: a damaged entry, not a place to put a window.
     if (std::fabs(px) > 1'000'000) return std::nullopt;
     return static_cast<int>(px);
+}
+
+QRect FittedNormalGeometry(const QRect& available, const QSize& minimum) {
+    if (!available.isValid()) return QRect(QPoint(0, 0), minimum);
+    // A fifth of the area is left for the frame the window manager adds, which
+    // is not known before the window is first shown.
+    const QSize size = (available.size() * 4 / 5).expandedTo(minimum).boundedTo(available.size());
+    return QRect(
+        available.topLeft() + QPoint((available.width() - size.width()) / 2, (available.height() - size.height()) / 2),
+        size);
+}
+
+QPoint ReachablePosition(const QRect& frame, const std::vector<QRect>& areas, const QRect& primary) {
+    // The strip at the top of the frame where a title bar is, and how much of
+    // it must show for the player to take hold of it.
+    constexpr int kTitleHeight = 20, kGripWidth = 60, kGripHeight = 8;
+    const QRect title(frame.left(), frame.top(), frame.width(), kTitleHeight);
+    for (const QRect& area : areas) {
+        const QRect seen = area.intersected(title);
+        if (seen.width() >= kGripWidth && seen.height() >= kGripHeight) return frame.topLeft();
+    }
+    if (!primary.isValid()) return frame.topLeft();
+    const int x =
+        std::clamp(frame.left(), primary.left(), std::max(primary.left(), primary.right() + 1 - frame.width()));
+    const int y =
+        std::clamp(frame.top(), primary.top(), std::max(primary.top(), primary.bottom() + 1 - frame.height()));
+    return {x, y};
 }
 
 WindowPlacement ReadPlacement() {

@@ -9,12 +9,16 @@
 #include "support/full_disk.h"
 #include "support/game_test.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <variant>
+#include <vector>
 
 namespace {
 
@@ -282,6 +286,51 @@ TEST_F(StartupTest, AnsweringNoInTheResetupWindowKeepsEverything) {
     StartupWindows none;
     EXPECT_FALSE(Main(none));
     EXPECT_EQ(host::GetSetting(kAppName, QStringLiteral("Option"), QStringLiteral("Mes")), QStringLiteral("abc"));
+}
+
+// The re-setup window is worked with Enter and Escape as well: Enter takes the
+// button with the focus ("no" on the question), Escape says no or closes, and
+// the last page closes with Enter.
+TEST_F(StartupTest, TheResetupWindowAnswersEnterAndEscape) {
+    struct Case {
+        const char* name;
+        std::vector<std::variant<int, QPushButton * ResetupForm::*>> steps;  // a key, or a button to focus
+        bool deleted;
+    };
+    const Case cases[] = {
+        {"Enter asks, Escape says no, Escape closes", {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Escape}, false},
+        {"Enter on the question is no", {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}, false},
+        {"yes, then Enter closes the last page",
+         {Qt::Key_Return, &ResetupForm::Command2, Qt::Key_Return, Qt::Key_Return},
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        saveOption("Mes", QStringLiteral("abc"));
+        time->after(100, [&c] {
+            auto* f = Forms::Find<ResetupForm>();
+            ASSERT_NE(f, nullptr);
+            for (const auto& step : c.steps) {
+                if (auto* button = std::get_if<QPushButton * ResetupForm::*>(&step)) {
+                    (f->**button)->setFocus();
+                    continue;
+                }
+                ASSERT_TRUE(Forms::IsLoaded<ResetupForm>()) << "closed too early";
+                QWidget* target = f->focusWidget() ? f->focusWidget() : f;
+                QKeyEvent press(QEvent::KeyPress, std::get<int>(step), Qt::NoModifier);
+                QCoreApplication::sendEvent(target, &press);
+                QKeyEvent release(QEvent::KeyRelease, std::get<int>(step), Qt::NoModifier);
+                QCoreApplication::sendEvent(target, &release);
+            }
+        });
+        StartupWindows none;
+        EXPECT_FALSE(Main(none));
+        EXPECT_FALSE(Forms::IsLoaded<ResetupForm>());
+        const QString mes =
+            host::GetSetting(kAppName, QStringLiteral("Option"), QStringLiteral("Mes"), QStringLiteral("<absent>"));
+        EXPECT_EQ(mes, c.deleted ? QStringLiteral("<absent>") : QStringLiteral("abc"));
+        boxes->calls.clear();
+    }
 }
 
 }  // namespace

@@ -76,6 +76,29 @@ TEST_F(BattleTest, ContestWonByTheMashKey) {
     EXPECT_TRUE(f.cardSetEnabled());
 }
 
+// Holding the mash key is one hit, however X repeats it; tapping it (each
+// tap with its own time stamp) still wins.
+TEST_F(BattleTest, HoldingTheMashKeyWinsNothing) {
+    VantraForm& f = contested();
+    contestNext();
+    ReleaseKey(f, Z);
+    ReleaseKey(f, S);
+    advance(500);
+    ASSERT_TRUE(f.BattleOn);
+    f.BatTimer.setEnabled(false);  // the opponent does not hit back meanwhile
+    // Held twice: once with no pair marked as auto-repeat (as on Xvfb), once with every pair marked.
+    uint64_t t = HoldKey(f, X, 500000, 40, [](int) { return false; });
+    EXPECT_EQ(f.MashKey, X);
+    EXPECT_EQ(f.MyHits, 1);
+    t = HoldKey(f, X, t + 100, 40, [](int) { return true; });
+    EXPECT_EQ(f.MyHits, 2);
+    EXPECT_TRUE(f.BattleOn);
+    for (int i = 0; i < 8; ++i) t = HoldKey(f, X, t + 90, 0, [](int) { return false; });
+    EXPECT_EQ(f.MyHits, 10);
+    EXPECT_FALSE(f.BattleOn);
+    EXPECT_EQ(f.slot(5), Mine(5)) << "won by tapping";
+}
+
 TEST_F(BattleTest, ContestWonByLeftClicks) {
     InputDevice = 0;
     VantraForm& f = contested();

@@ -6,6 +6,8 @@
 #include "duel_fixture.h"
 #include "platform/random.h"
 
+#include <functional>
+
 namespace {
 using namespace duel_hands;
 constexpr int16_t S = 83, D = 68, Z = 90, X = 88, C = 67, V = 86;
@@ -78,6 +80,43 @@ TEST_F(DuelInputTest, KeysDrawPickUnpickAndLay) {
     EXPECT_EQ(f.slot(4), Mine(2));
     EXPECT_EQ(f.StallCount, 1) << "different ranks are refused";
     EXPECT_FALSE(f.Shape5->isVisible());
+}
+
+// A key held down: X repeats it by release and press pairs that share one time
+// stamp, and Qt marks a pair as auto-repeat only when it sees it whole. However
+// many pairs come marked, the hold acts once: one card drawn into the empty
+// place, not then picked and put back with every pair.
+TEST_F(DuelInputTest, AHeldKeyActsOnce) {
+    struct Case {
+        const char* name;
+        std::function<bool(int)> marked;
+    };
+    const Case cases[] = {
+        {"every pair marked", [](int) { return true; }},
+        {"no pair marked (Xvfb)", [](int) { return false; }},
+        {"some pairs marked", [](int i) { return i % 3 == 0; }},
+        {"all but the first marked", [](int i) { return i > 0; }},
+    };
+    VantraForm& f = table({0, 0, 0, 0, Mine(5), Theirs(10), 0, 0, 0, 0});
+    uint64_t t = 100000;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        f.SetSlot(1, 0);
+        advance(1);
+        const int before = f.MyCount;
+        t = HoldKey(f, Z, t + 500, 7, c.marked);
+        EXPECT_EQ(f.slot(1), f.MyDeck[static_cast<size_t>(before - 1)]);
+        EXPECT_EQ(f.MyCount, before - 1) << "one card drawn";
+        EXPECT_EQ(f.Selected, 0) << "and not picked by a repeat";
+        EXPECT_FALSE(f.Shape5->isVisible());
+        // Another hold, and a tap after it, are each a stroke of their own.
+        advance(2);  // the drawn card is shown
+        t = HoldKey(f, Z, t + 300, 4, c.marked);
+        EXPECT_EQ(f.Selected, 1);
+        t = HoldKey(f, Z, t + 200, 0, c.marked);
+        EXPECT_EQ(f.Selected, 0);
+        EXPECT_EQ(f.MyCount, before - 1);
+    }
 }
 
 TEST_F(DuelInputTest, KeysWithTheDeckExhausted) {

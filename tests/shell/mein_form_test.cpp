@@ -10,16 +10,26 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSet>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QWindow>
 
 namespace {
 
 using MeinFormTest = ShellTest;
+
+QRect AvailableArea() {
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+std::string Text(const QRect& r) {
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()).toStdString();
+}
 
 TEST_F(MeinFormTest, MenuCaptionsAndShortcuts) {
     MeinForm& m = Forms::Get<MeinForm>();
@@ -157,6 +167,81 @@ TEST_F(MeinFormTest, APlacementThatCannotBeWrittenIsToldBeforeTheGameEnds) {
         << qPrintable(messages[0]);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("blocker/vantrax"))) << qPrintable(messages[0]);
     EXPECT_EQ(ended, 1);
+// A start after a minimised quit must leave a window the player can reach: one
+// the window system shows (minimised), and that comes back onto the screen.
+TEST_F(MeinFormTest, AStartAfterAMinimisedQuitCanBeRestored) {
+    saveOption("WinSta", QStringLiteral("1"));
+    MeinForm& m = Forms::Get<MeinForm>();
+    advance(10);
+    EXPECT_TRUE(m.isVisible());
+    ASSERT_NE(m.windowHandle(), nullptr);
+    EXPECT_TRUE(m.windowHandle()->isVisible()) << "a window that is never shown cannot be restored";
+    EXPECT_TRUE(m.isMinimized());
+    m.setWindowState(m.windowState() & ~Qt::WindowMinimized);
+    m.showNormal();
+    advance(10);
+    EXPECT_FALSE(m.isMinimized());
+    EXPECT_TRUE(AvailableArea().contains(m.frameGeometry())) << Text(m.frameGeometry());
+}
+
+// Each start puts the frame where the last quit found it: ten quits and starts
+// store the same placement.
+TEST_F(MeinFormTest, TenStartsDoNotMoveTheWindow) {
+    saveOption("WinSta", QStringLiteral("0"));
+    saveOption("WinLeft", QStringLiteral("3000"));
+    saveOption("WinTop", QStringLiteral("2400"));
+    saveOption("WinWidth", QStringLiteral("12000"));
+    saveOption("WinHeight", QStringLiteral("9000"));
+    for (int start = 1; start <= 10; ++start) {
+        SCOPED_TRACE(start);
+        MeinForm& m = Forms::Get<MeinForm>();
+        advance(10);
+        EXPECT_EQ(m.frameGeometry().topLeft(), QPoint(200, 160));
+        answerAfter(50, true);
+        m.mnuEnd->trigger();
+        ASSERT_EQ(ended, start);
+        advance(1);
+        EXPECT_EQ(option("WinLeft"), QStringLiteral("3000"));
+        EXPECT_EQ(option("WinTop"), QStringLiteral("2400"));
+        EXPECT_EQ(option("WinWidth"), QStringLiteral("12000"));
+        EXPECT_EQ(option("WinHeight"), QStringLiteral("9000"));
+    }
+}
+
+// The first restore of a window that started maximised (or minimised) gives a
+// window whose frame lies on the screen, not one as large as the screen with
+// its title bar above the top edge.
+TEST_F(MeinFormTest, TheFirstRestoreFitsTheScreen) {
+    for (const char* sta : {"2", "1"}) {
+        SCOPED_TRACE(sta);
+        saveOption("WinSta", QString::fromLatin1(sta));
+        MeinForm& m = Forms::Get<MeinForm>();
+        advance(10);
+        m.showNormal();
+        advance(10);
+        EXPECT_EQ(WindowStateCode(m.windowState()), kWinNormal);
+        const QRect area = AvailableArea();
+        EXPECT_TRUE(area.contains(m.frameGeometry())) << Text(m.frameGeometry()) << " in " << Text(area);
+        EXPECT_LT(m.frameGeometry().width(), area.width());
+        Forms::discardAll();
+        advance(1);
+    }
+}
+
+// However small the player drags the window, every screen (the duel and the
+// 640 x 480 title) keeps its whole area.
+TEST_F(MeinFormTest, TheWindowDoesNotShrinkBelowAScreen) {
+    saveOption("WinSta", QStringLiteral("0"));
+    MeinForm& m = Forms::Get<MeinForm>();
+    advance(10);
+    m.resize(120, 80);
+    advance(10);
+    EXPECT_GE(m.Client->width(), 640);
+    EXPECT_GE(m.Client->height(), 480);
+    OpenForm& title = Forms::Get<OpenForm>();
+    title.Show();
+    advance(10);
+    EXPECT_TRUE(m.Client->rect().contains(title.geometry())) << Text(title.geometry());
 }
 
 TEST_F(MeinFormTest, AnsweringNoChangesNothing) {
@@ -237,6 +322,33 @@ TEST_F(MeinFormTest, StoredPlacementThatCannotBeReadFallsBack) {
             EXPECT_EQ(p.geometry.width(), 43);  // 640 twips
             EXPECT_EQ(p.geometry.height(), 32);
         }
+    }
+}
+
+// A stored place is kept as long as the title bar can be taken hold of, on any
+// screen; a window left off the screen (as one that crept up on every start)
+// comes back just far enough to be reached.
+TEST(WindowPlacement, ReachablePosition) {
+    const QRect primary(0, 0, 1280, 1024), second(1280, 0, 1280, 1024);
+    struct Case {
+        const char* name;
+        QPoint stored;
+        std::vector<QRect> areas;
+        QPoint placed;
+    };
+    const Case cases[] = {
+        {"on the screen", {100, 80}, {primary}, {100, 80}},
+        {"partly left of the screen", {-100, 0}, {primary}, {-100, 0}},
+        {"title bar just above the top", {199, -4}, {primary}, {199, -4}},
+        {"crept above the top", {199, -160}, {primary}, {199, 0}},
+        {"below the bottom", {100, 1100}, {primary}, {100, 424}},
+        {"a sliver at the right edge", {1250, 100}, {primary}, {480, 100}},
+        {"on a second screen", {1500, 100}, {primary, second}, {1500, 100}},
+        {"on a second screen that is gone", {1500, 100}, {primary}, {480, 100}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ReachablePosition(QRect(c.stored, QSize(800, 600)), c.areas, primary), c.placed);
     }
 }
 

@@ -1,15 +1,20 @@
 #include "platform/virtual_keys.h"
 #include "shell/key_form.h"
 #include "shell/key_name.h"
+#include "shell/menu.h"
+#include "shell/open_form.h"
 #include "shell/option_form.h"
 #include "shell/shell_test.h"
 #include "support/full_disk.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -276,6 +281,61 @@ TEST(OptionRules, KeysDistinct) {
     EXPECT_FALSE(KeysDistinct({83, 68, 90, 88, 67, 83}));
     EXPECT_FALSE(KeysDistinct({83, 68, 90, 88, 86, 86}));
     EXPECT_FALSE(KeysDistinct({0, 0, 1, 2, 3, 4}));
+}
+
+// The options stay open while the title goes on, but the main window waits for
+// them: a duel started from its menu would find them still over the table.
+TEST_F(OptionFormTest, TheMainWindowWaitsWhileTheOptionsAreOpen) {
+    MeinForm& m = Forms::Get<MeinForm>();
+    Forms::Get<OpenForm>().Show();
+    SetMenu(1);
+    advance(10);
+    OptionForm& f = open();
+    advance(10);
+    const QPoint fileMenu = m.MenuBar->actionGeometry(m.mnuFile->menuAction()).center();
+    ui::WindowSystemClick(m.MenuBar, fileMenu);
+    advance(10);
+    EXPECT_FALSE(m.mnuFile->isVisible()) << "the menu opened under the options";
+    clickSoon(f.Command3);
+    ASSERT_FALSE(Forms::IsLoaded<OptionForm>());
+    ui::WindowSystemClick(m.MenuBar, fileMenu);
+    advance(10);
+    EXPECT_TRUE(m.mnuFile->isVisible()) << "the same click opens the menu once the options are closed";
+    m.mnuFile->hide();
+}
+
+// After a key is captured the keyboard is back with the options, not with the
+// main window they block, so Enter and Escape work on them at once.
+TEST_F(OptionFormTest, TheKeyboardComesBackToTheOptionsAfterACapture) {
+    Forms::Get<MeinForm>();
+    advance(10);
+    OptionForm& f = open();
+    advance(10);
+    ASSERT_EQ(QApplication::activeWindow(), &f);
+    pressKeyButton(f, 0, Qt::Key_Q);
+    advance(10);
+    EXPECT_EQ(PlayKeys[0], 81);
+    EXPECT_EQ(QApplication::activeWindow(), &f);
+}
+
+// The window manager offers the options and the key capture no minimise or
+// maximise (a maximised options dialog is stretched out of shape), and neither
+// can be resized.
+TEST_F(OptionFormTest, DialogsHaveOnlyACloseButton) {
+    Forms::Get<MeinForm>();
+    for (GameForm* dialog :
+         {static_cast<GameForm*>(&Forms::Get<OptionForm>()), static_cast<GameForm*>(&Forms::Get<KeyForm>())}) {
+        SCOPED_TRACE(dialog->windowTitle().toStdString());
+        const Qt::WindowFlags flags = dialog->windowFlags();
+        EXPECT_TRUE(flags & Qt::CustomizeWindowHint);
+        EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        dialog->show();
+        advance(10);
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+        EXPECT_EQ(dialog->size(), dialog->minimumSize());
+        EXPECT_EQ(dialog->parentWidget(), Forms::Find<MeinForm>()) << "still over the main window";
+    }
 }
 
 }  // namespace
