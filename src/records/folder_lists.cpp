@@ -59,6 +59,12 @@ bool FolderList::setPath(const QString& folder) {
         QString name = QDir(p).isRoot() ? p : QFileInfo(p).fileName();
         auto* item = new QListWidgetItem(QString(depth * 2, u' ') + name, this);
         item->setData(Qt::UserRole, p);
+        if (p == canonical) {
+            // The folder the list stands in, as an open folder stands out.
+            QFont bold = font();
+            bold.setBold(true);
+            item->setFont(bold);
+        }
         ++depth;
     }
     const QStringList subs =
