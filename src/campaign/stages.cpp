@@ -195,6 +195,13 @@ int16_t NextStage(int16_t level, int16_t stage, int32_t points) {
     return static_cast<int16_t>(stage + 1);
 }
 
+std::optional<StartValues> StartOf(int choice, int level) {
+    if (choice < 0 || choice > 2 || level < 1 || level > 3) return std::nullopt;
+    const StartPosition& p = kStartPositions[static_cast<size_t>(choice)];
+    const auto l = static_cast<size_t>(level - 1);
+    return StartValues{p.stage, p.points[l], p.record[l]};
+}
+
 int16_t DuelMusicFor(int stage) {
     if (stage < 1 || stage > 17) return 0;
     return kDuelMusic[static_cast<size_t>(stage - 1)];

@@ -63,6 +63,29 @@ const char* GetPlaceName(int32_t stage);
 // run clearing stage 1 with the gate's points already reached skips the gate.
 int16_t NextStage(int16_t level, int16_t stage, int32_t points);
 
+// Where a new game may start: 0 from the beginning, 1 from the elite five
+// warriors' stage, 2 from the new castle. A later start carries the points a
+// run would have had there, and is open only to an official record of at
+// least the given size.
+struct StartPosition {
+    int16_t stage;
+    std::array<int32_t, 3> points;  // by level 1..3
+    std::array<int32_t, 3> record;  // the official record needed, by level 1..3; 0 for none
+};
+inline constexpr std::array<StartPosition, 3> kStartPositions = {{
+    {1, {0, 0, 0}, {0, 0, 0}},
+    {4, {20000, 35000, 60000}, {75000, 100000, 150000}},
+    {10, {76200, 116000, 182000}, {125000, 200000, 250000}},
+}};
+// The stage, points and record needed of a start choice at a level; empty
+// outside choices 0..2 and levels 1..3.
+struct StartValues {
+    int16_t stage;
+    int32_t points;
+    int32_t record;
+};
+std::optional<StartValues> StartOf(int choice, int level);
+
 // The music track of a stage's duels (0 where no duel is played).
 int16_t DuelMusicFor(int stage);
 // The track both maps play while they wait.

@@ -146,6 +146,30 @@ TEST(CampaignTables, ClearPoints) {
     EXPECT_EQ(GetClearPoint(4, 1), 0);
 }
 
+TEST(CampaignTables, StartPositions) {
+    struct Row {
+        int choice, level;
+        int16_t stage;
+        int32_t points, record;
+    };
+    const Row rows[] = {
+        {0, 1, 1, 0, 0},          {0, 3, 1, 0, 0},           {1, 1, 4, 20000, 75000},    {1, 2, 4, 35000, 100000},
+        {1, 3, 4, 60000, 150000}, {2, 1, 10, 76200, 125000}, {2, 2, 10, 116000, 200000}, {2, 3, 10, 182000, 250000},
+    };
+    for (const Row& r : rows) {
+        const auto v = StartOf(r.choice, r.level);
+        ASSERT_TRUE(v) << r.choice << "/" << r.level;
+        EXPECT_EQ(v->stage, r.stage);
+        EXPECT_EQ(v->points, r.points);
+        EXPECT_EQ(v->record, r.record);
+    }
+    // The elite five start with the points that clear the barracks.
+    for (int16_t l = 1; l <= 3; ++l) EXPECT_EQ(StartOf(1, l)->points, GetClearPoint(l, 3));
+    EXPECT_FALSE(StartOf(3, 1));
+    EXPECT_FALSE(StartOf(0, 0));
+    EXPECT_FALSE(StartOf(-1, 1));
+}
+
 TEST(CampaignTables, DuelMusic) {
     const int16_t tracks[17] = {4, 13, 5, 6, 7, 8, 13, 14, 14, 0, 15, 18, 19, 16, 17, 12, 0};
     for (int s = 1; s <= 17; ++s) EXPECT_EQ(DuelMusicFor(s), tracks[s - 1]) << s;
