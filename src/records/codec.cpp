@@ -1,0 +1,254 @@
+// The save-data codec. Symbols are single-byte characters of code page 932
+// (ASCII letters and digits, half-width katakana), so an encoded text is the
+// same in the settings file, in a CP932 text file and on a printed sheet.
+#include "records/codec.h"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/random.h"
+#include "platform/text_encoding.h"
+
+namespace records {
+
+namespace {
+
+// Letters and digits without "l" and "O", which a person copying a printed
+// block by hand would mix up with "1" and "0", and half-width katakana without
+// the voiced marks (a mail program may fold them into the kana before them) and
+// without the two characters of the empty-text marker. No quote (the export
+// line is quoted), no blank, nothing an INI file or a text file would touch.
+constexpr char16_t kTable[] =
+    u"ckqｮtｴｯﾁPﾆｶﾕWsﾂKｺU2｣"
+    u"5ﾅYｨｼｪV7ﾚdJvxﾐｲ8HjuNｭｽbﾑｷﾉ､ﾜmn4C｢0ｹﾊｩXyTｬｧ9ｿg3aｫﾘAﾔﾛ｡ﾋQMｦpﾖﾃ･BﾒzfｳｾﾍｵIﾓRﾇﾏoｰﾌﾀewLﾄ1hEGｸ6SﾝZﾙｻrDiFﾗﾈ";
+constexpr int kSymbols = kZeroSymbols + kPairSymbols;
+static_assert(sizeof(kTable) / sizeof(kTable[0]) == kSymbols + 1);
+
+// The odd-length flag is the ninth zero symbol, the even-length flag the pair
+// symbol for 47.
+constexpr int kOddFlagIndex = 8;
+constexpr int kEvenFlagIndex = kZeroSymbols + 47 - 1;
+
+constexpr char16_t kMarker[] = u"ｱﾎ";
+constexpr char16_t kCorrupt[] = u"<<暗号データが異常です。変換できません。>>";
+
+// Symbol -> table index, for the characters a symbol can be (all below U+FFA0).
+struct Lookup {
+    std::array<int8_t, 0x10000> index{};
+    Lookup() {
+        index.fill(-1);
+        for (int i = 0; i < kSymbols; ++i) index[kTable[i]] = static_cast<int8_t>(i);
+    }
+};
+const Lookup& lookup() {
+    static const Lookup l;
+    return l;
+}
+
+int symbolIndex(QChar c) {
+    return lookup().index[c.unicode()];
+}
+
+// Appends the two digits a symbol stands for; false for a character that is
+// no symbol.
+bool appendPair(QChar c, QString& out) {
+    int i = symbolIndex(c);
+    if (i < 0) return false;
+    int v = i < kZeroSymbols ? 0 : i - kZeroSymbols + 1;
+    out += QChar(u'0' + v / 10);
+    out += QChar(u'0' + v % 10);
+    return true;
+}
+
+// The digits of a three-symbol number in their stored order: the last symbol
+// holds the leading pair. A short or unknown symbol adds nothing.
+QString numDigits(const QString& s) {
+    QString digits;
+    digits.reserve(6);
+    if (s.size() >= 3) appendPair(s[2], digits);
+    if (s.size() >= 1) appendPair(s[0], digits);
+    if (s.size() >= 2) appendPair(s[1], digits);
+    return digits;
+}
+
+int32_t digitsValue(const QString& digits) {
+    int32_t v = 0;
+    for (QChar c : digits) v = v * 10 + (c.unicode() - u'0');
+    return v;
+}
+
+void appendNum(int32_t v, QString& out) {
+    // The middle pair first, then the last, then the leading one.
+    out += EncPair(v / 100 % 100);
+    out += EncPair(v % 100);
+    out += EncPair(v / 10000);
+}
+
+// Single-byte characters of code page 932 map one to one onto these code
+// points; only double-byte characters need the converter.
+bool isSingleByte(int code) {
+    return (code >= 0 && code <= 0x7F) || (code >= 0xA1 && code <= 0xDF);
+}
+QChar singleByteChar(int code) {
+    return code <= 0x7F ? QChar(code) : QChar(0xFF61 + code - 0xA1);
+}
+int singleByteCode(QChar c) {
+    char16_t u = c.unicode();
+    if (u <= 0x7F) return u;
+    if (u >= 0xFF61 && u <= 0xFF9F) return u - 0xFF61 + 0xA1;
+    return -1;
+}
+bool isLeadByte(int b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+bool isTrailByte(int b) {
+    return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
+
+}  // namespace
+
+QString CodeTable() {
+    return QString::fromUtf16(kTable, kSymbols);
+}
+QString OddFlag() {
+    return QString(QChar(kTable[kOddFlagIndex]));
+}
+QString EvenFlag() {
+    return QString(QChar(kTable[kEvenFlagIndex]));
+}
+QString EmptyTextMarker() {
+    return QString::fromUtf16(kMarker);
+}
+QString CorruptText() {
+    return QString::fromUtf16(kCorrupt);
+}
+
+}  // namespace records
+
+using namespace records;
+
+QString EncPair(int32_t v) {
+    if (v == 0) {
+        // The integer part of random * 20; the clamp only guards a source
+        // that would hand out exactly 1.
+        int i = static_cast<int>(host::Rnd() * kZeroSymbols);
+        return QString(QChar(kTable[std::clamp(i, 0, kZeroSymbols - 1)]));
+    }
+    if (v >= 1 && v <= kPairSymbols) return QString(QChar(kTable[kZeroSymbols + v - 1]));
+    return {};
+}
+
+QString DecPair(const QString& c) {
+    QString out;
+    if (c.size() == 1) appendPair(c[0], out);
+    return out;
+}
+
+QString EncNum(int32_t v) {
+    // Six digits hold 0..999999; anything else has no encoding.
+    if (v < 0 || v > 999999) return {};
+    QString out;
+    appendNum(v, out);
+    return out;
+}
+
+int32_t DecNum(const QString& s) {
+    return digitsValue(numDigits(s));
+}
+
+std::optional<QString> EncText(const QString& t) {
+    if (t.isEmpty()) return EmptyTextMarker();
+    // Most texts (records, digit strings, a roman name) are single-byte
+    // throughout; only the others pay for the converter.
+    QByteArray bytes;
+    bool single = true;
+    for (QChar c : t) single = single && singleByteCode(c) >= 0;
+    if (single) {
+        bytes.reserve(t.size());
+        for (QChar c : t) bytes += static_cast<char>(singleByteCode(c));
+    } else {
+        auto converted = host::ToCp932(t);
+        if (!converted) return std::nullopt;
+        bytes = *converted;
+    }
+    QString out;
+    out.reserve(bytes.size() * 3);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        int b = static_cast<uint8_t>(bytes[i]);
+        // Drawn for every character, whether it needs it or not; the clamp
+        // only guards a source that would hand out exactly 1.
+        int r = std::clamp(static_cast<int>(host::Rnd() * 9) + 1, 1, 9);
+        int32_t a = b;
+        if (isLeadByte(b) && i + 1 < bytes.size()) {
+            // A double-byte character read as a 16-bit signed code is negative;
+            // its magnitude (below 32769) goes into the low five digits and
+            // the random digit on top of them.
+            int code = b * 256 + static_cast<uint8_t>(bytes[++i]);
+            a = (65536 - code) + r * 100000;
+        }
+        appendNum(a, out);
+    }
+    return out;
+}
+
+QString DecText(const QString& s) {
+    if (s.isEmpty()) return {};
+    // The marker of an empty text is two symbols long and can be no encoded
+    // character, so it stands for the empty text it was made from.
+    if (s == EmptyTextMarker()) return {};
+    // Three symbols per character, the length rounded to the nearest whole.
+    const qsizetype n = (s.size() + 1) / 3;
+    QByteArray bytes;
+    bytes.reserve(n * 2);
+    bool single = true;
+    for (qsizetype i = 0; i < n; ++i) {
+        QString digits = numDigits(s.mid(i * 3, 3));
+        if (digits.isEmpty()) return CorruptText();
+        int32_t v = digitsValue(digits);
+        if (v >= 100000) {
+            int magnitude = v % 100000;
+            if (magnitude == 0 || magnitude > 32768) return CorruptText();
+            int code = 65536 - magnitude;
+            int lead = code >> 8, trail = code & 0xFF;
+            if (!isLeadByte(lead) || !isTrailByte(trail)) return CorruptText();
+            bytes += static_cast<char>(lead);
+            bytes += static_cast<char>(trail);
+            single = false;
+        } else {
+            if (!isSingleByte(v)) return CorruptText();
+            bytes += static_cast<char>(v);
+        }
+    }
+    if (single) {
+        QString out;
+        out.reserve(bytes.size());
+        for (char b : bytes) out += singleByteChar(static_cast<uint8_t>(b));
+        return out;
+    }
+    // A lead and trail byte in range may still be a hole in the code page.
+    auto text = host::FromCp932(bytes);
+    return text ? *text : CorruptText();
+}
+
+QString EncDigits(const QString& d) {
+    const bool odd = d.size() % 2 != 0;
+    const QString s = odd ? QStringLiteral("0") + d : d;
+    QString out = odd ? OddFlag() : EvenFlag();
+    out.reserve(1 + s.size() / 2);
+    for (qsizetype i = 0; i + 1 < s.size(); i += 2) {
+        int hi = s[i].unicode() - u'0', lo = s[i + 1].unicode() - u'0';
+        // Only digits have an encoding; a caller never hands anything else.
+        if (hi < 0 || hi > 9 || lo < 0 || lo > 9) continue;
+        out += EncPair(hi * 10 + lo);
+    }
+    return out;
+}
+
+QString DecDigits(const QString& s) {
+    QString digits;
+    digits.reserve(s.size() * 2);
+    for (qsizetype i = 1; i < s.size(); ++i) appendPair(s[i], digits);
+    // Any first character other than the odd flag counts as the even flag.
+    if (!s.isEmpty() && s[0] == kTable[kOddFlagIndex]) digits.remove(0, 1);
+    return digits;
+}
