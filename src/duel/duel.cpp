@@ -1,6 +1,7 @@
 // Opening a duel and handing its result back to whoever opened it.
 #include "duel/duel.h"
 
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "campaign/mes_form.h"
 #include "campaign/roster.h"
@@ -40,15 +41,13 @@ void DuelEnd(bool won, int32_t score) {
                 MesBox(static_cast<int16_t>(face), FoeName, FoeLine(face, won ? 1 : 2), false, false);
             }
             BriefingDone = true;
-            // Not yet: the first castle's map comes with the campaign. It is shown
-            // here and its Startup counts GainedPoint into the run.
+            ShowNewMap();
             break;
         case kNewCastle:
             LastWon = won;
             BriefingDone = true;
             GainedPoint = 2 * score;
-            // Not yet: the new castle's map comes with the campaign. It is shown
-            // here and its Startup settles the stage.
+            ShowNewNewMap();
             break;
         case kPractice: {
             const QString text = won ? QStringLiteral("なかなかやりますね。もう一度練習しますか？")

@@ -49,39 +49,57 @@ int symbolIndex(QChar c) {
     return lookup().index[c.unicode()];
 }
 
+// The pair a symbol stands for, or -1 for a character that is no symbol.
+int pairValue(QChar c) {
+    int i = symbolIndex(c);
+    if (i < 0) return -1;
+    return i < kZeroSymbols ? 0 : i - kZeroSymbols + 1;
+}
+
 // Appends the two digits a symbol stands for; false for a character that is
 // no symbol.
 bool appendPair(QChar c, QString& out) {
-    int i = symbolIndex(c);
-    if (i < 0) return false;
-    int v = i < kZeroSymbols ? 0 : i - kZeroSymbols + 1;
+    int v = pairValue(c);
+    if (v < 0) return false;
     out += QChar(u'0' + v / 10);
     out += QChar(u'0' + v % 10);
     return true;
 }
 
 // The digits of a three-symbol number in their stored order: the last symbol
-// holds the leading pair. A short or unknown symbol adds nothing.
-QString numDigits(const QString& s) {
-    QString digits;
-    digits.reserve(6);
-    if (s.size() >= 3) appendPair(s[2], digits);
-    if (s.size() >= 1) appendPair(s[0], digits);
-    if (s.size() >= 2) appendPair(s[1], digits);
-    return digits;
+// holds the leading pair. A short or unknown symbol adds no digits.
+struct NumDigits {
+    int count = 0;
+    int32_t value = 0;
+};
+NumDigits numDigits(QStringView s) {
+    NumDigits d;
+    for (qsizetype at : {2, 0, 1}) {
+        if (at >= s.size()) continue;
+        int v = pairValue(s[at]);
+        if (v < 0) continue;
+        d.count += 2;
+        d.value = d.value * 100 + v;
+    }
+    return d;
 }
 
-int32_t digitsValue(const QString& digits) {
-    int32_t v = 0;
-    for (QChar c : digits) v = v * 10 + (c.unicode() - u'0');
-    return v;
+// The symbol of a pair 0..99; the pair "00" gets one of its symbols at random.
+QChar pairSymbol(int v) {
+    if (v == 0) {
+        // The integer part of random * 20; the clamp only guards a source
+        // that would hand out exactly 1.
+        int i = static_cast<int>(host::Rnd() * kZeroSymbols);
+        return QChar(kTable[std::clamp(i, 0, kZeroSymbols - 1)]);
+    }
+    return QChar(kTable[kZeroSymbols + v - 1]);
 }
 
 void appendNum(int32_t v, QString& out) {
     // The middle pair first, then the last, then the leading one.
-    out += EncPair(v / 100 % 100);
-    out += EncPair(v % 100);
-    out += EncPair(v / 10000);
+    out += pairSymbol(v / 100 % 100);
+    out += pairSymbol(v % 100);
+    out += pairSymbol(v / 10000);
 }
 
 // Single-byte characters of code page 932 map one to one onto these code
@@ -128,13 +146,7 @@ QString CorruptText() {
 using namespace records;
 
 QString EncPair(int32_t v) {
-    if (v == 0) {
-        // The integer part of random * 20; the clamp only guards a source
-        // that would hand out exactly 1.
-        int i = static_cast<int>(host::Rnd() * kZeroSymbols);
-        return QString(QChar(kTable[std::clamp(i, 0, kZeroSymbols - 1)]));
-    }
-    if (v >= 1 && v <= kPairSymbols) return QString(QChar(kTable[kZeroSymbols + v - 1]));
+    if (v >= 0 && v <= kPairSymbols) return QString(pairSymbol(v));
     return {};
 }
 
@@ -153,7 +165,7 @@ QString EncNum(int32_t v) {
 }
 
 int32_t DecNum(const QString& s) {
-    return digitsValue(numDigits(s));
+    return numDigits(s).value;
 }
 
 std::optional<QString> EncText(const QString& t) {
@@ -202,9 +214,9 @@ QString DecText(const QString& s) {
     bytes.reserve(n * 2);
     bool single = true;
     for (qsizetype i = 0; i < n; ++i) {
-        QString digits = numDigits(s.mid(i * 3, 3));
-        if (digits.isEmpty()) return CorruptText();
-        int32_t v = digitsValue(digits);
+        NumDigits digits = numDigits(QStringView(s).mid(i * 3, 3));
+        if (digits.count == 0) return CorruptText();
+        int32_t v = digits.value;
         if (v >= 100000) {
             int magnitude = v % 100000;
             if (magnitude == 0 || magnitude > 32768) return CorruptText();
@@ -239,7 +251,7 @@ QString EncDigits(const QString& d) {
         int hi = s[i].unicode() - u'0', lo = s[i + 1].unicode() - u'0';
         // Only digits have an encoding; a caller never hands anything else.
         if (hi < 0 || hi > 9 || lo < 0 || lo > 9) continue;
-        out += EncPair(hi * 10 + lo);
+        out += pairSymbol(hi * 10 + lo);
     }
     return out;
 }

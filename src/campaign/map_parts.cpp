@@ -1,0 +1,125 @@
+// The pieces both castle maps are built from.
+#include "campaign/map_parts.h"
+
+#include "app/state.h"
+#include "media/data_files.h"
+#include "media/effects.h"
+#include "media/pictures.h"
+#include "media/sheet_layout.h"
+#include "platform/program_folder.h"
+#include "platform/scheduler.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+MapState MapState::FromShared() {
+    MapState s;
+    s.stage = StageNo;
+    s.level = LevelNo;
+    s.briefing = BriefingDone;
+    s.won = LastWon;
+    s.points = TotalPoint;
+    s.gained = GainedPoint;
+    s.left = FoeLeft;
+    return s;
+}
+
+void MapState::WriteBack(bool withLeft) const {
+    StageNo = stage;
+    LevelNo = level;
+    BriefingDone = briefing;
+    LastWon = won;
+    TotalPoint = points;
+    GainedPoint = gained;
+    if (withLeft) FoeLeft = left;
+}
+
+MapButton::MapButton(QWidget* parent, const QPixmap& sheet, int cell, int left, int top) : QLabel(parent) {
+    setGeometry(left, top, Sheet4::kCellWidth, Sheet4::kCellHeight);
+    if (!sheet.isNull()) setPixmap(sheet.copy(0, Sheet4::cellTop(cell), Sheet4::kCellWidth, Sheet4::kCellHeight));
+    setCursor(HandCursorShape());
+    hide();
+}
+
+void MapButton::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
+}
+
+HighlightFrame::HighlightFrame(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void HighlightFrame::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(40, 8, 0), 5));
+    p.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+    p.setPen(QPen(QColor(255, 214, 64), 3));
+    p.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+}
+
+QLabel* MapLabel(QWidget* parent, const QRect& r, const QFont& font, const QColor& colour, Qt::Alignment align) {
+    auto* l = new QLabel(parent);
+    l->setGeometry(r);
+    l->setFont(font);
+    l->setAlignment(align);
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetLabelColour(l, colour);
+    return l;
+}
+
+void SetLabelColour(QLabel* label, const QColor& colour) {
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+}
+
+QFont MapGothic(int px, bool bold) {
+    QFont f(QStringLiteral("IPAPGothic"));
+    f.setPixelSize(px);
+    f.setBold(bold);
+    return f;
+}
+
+QFont MapMincho(int px, bool bold) {
+    QFont f(QStringLiteral("IPAPMincho"));
+    f.setPixelSize(px);
+    f.setBold(bold);
+    return f;
+}
+
+QImage DarkenedImage(const QImage& face) {
+    QImage img = face.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = line[x];
+            line[x] = qRgba(HalfToEven(qRed(c)), HalfToEven(qGreen(c)), HalfToEven(qBlue(c)), qAlpha(c));
+        }
+    }
+    img.setDevicePixelRatio(face.devicePixelRatio());
+    return img;
+}
+
+QPixmap DarkenedFace(const QPixmap& face) {
+    QPixmap p = QPixmap::fromImage(DarkenedImage(face.toImage()));
+    p.setDevicePixelRatio(face.devicePixelRatio());
+    return p;
+}
+
+void CountUp(int32_t points, int32_t gained, const std::function<void(int32_t)>& show) {
+    if (SoundOn) {
+        host::ChDirProgram();
+        SndPlaySound(DataFileName("bData", 2), SND_ASYNC | SND_LOOP);
+    }
+    // Counted in 64 bits: the sum of two stored values must not wrap.
+    const int64_t last = int64_t{points} + gained;
+    for (int64_t v = points; v <= last; ++v) {
+        if (v % 10 != 0) continue;
+        show(static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)));
+        host::DoEvents();
+    }
+    SndPlaySound(QString(), SND_ASYNC);
+}
