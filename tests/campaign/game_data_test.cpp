@@ -2,6 +2,7 @@
 // and the runs and slots it refuses.
 #include "campaign/game_data.h"
 #include "campaign/campaign_window_test.h"
+#include "campaign/new_map_form.h"
 #include "campaign/picture_button.h"
 #include "media/sheet_layout.h"
 #include "shell/open_form.h"
@@ -127,16 +128,19 @@ TEST_F(GameDataTest, LoadSetsTheRunAndClosesTheTitle) {
     ui::Click(g.Label2[2]);
     watchMessages();
     clickSoon(g.Image1[2]);
-    EXPECT_EQ(seen, QStringList{QStringLiteral("Vantrax の世界をお楽しみください。")});
+    // The run starts on its map with the stage's briefing.
+    ASSERT_EQ(seen.size(), 2);
+    EXPECT_EQ(seen[0], QStringLiteral("Vantrax の世界をお楽しみください。"));
+    EXPECT_TRUE(seen[1].startsWith(QStringLiteral("歩兵部隊が破れたので"))) << seen[1].toStdString();
     EXPECT_EQ(LevelNo, 2);
     EXPECT_EQ(StageNo, 4);
     EXPECT_EQ(TotalPoint, 35000);
     EXPECT_EQ(FoeLeft, kPlayed0And2);
     EXPECT_EQ(GainedPoint, 0);
-    EXPECT_FALSE(BriefingDone);
     EXPECT_TRUE(NotOfficial);
     EXPECT_FALSE(Forms::IsLoaded<GameData>());
     EXPECT_FALSE(Forms::IsLoaded<OpenForm>());
+    EXPECT_TRUE(Forms::IsLoaded<NewMapForm>());
 }
 
 // A slot that does not decode to a whole record is shown as damaged and is

@@ -2,6 +2,7 @@
 // opens, and the run OK sets up.
 #include "campaign/new_form.h"
 #include "campaign/campaign_window_test.h"
+#include "campaign/new_map_form.h"
 #include "campaign/picture_button.h"
 #include "media/sheet_layout.h"
 #include "shell/open_form.h"
@@ -121,7 +122,11 @@ TEST_F(NewFormTest, OkStartsANewOfficialRun) {
     ui::Click(f.Image1[1]);  // ハード
     watchMessages();
     clickSoon(f.Image3);
-    EXPECT_EQ(seen.value(0), QStringLiteral("Vantrax の世界をお楽しみください。"));
+    // The first castle opens with the stage's briefing.
+    ASSERT_EQ(seen.size(), 2);
+    EXPECT_EQ(seen[0], QStringLiteral("Vantrax の世界をお楽しみください。"));
+    EXPECT_TRUE(seen[1].startsWith(QStringLiteral("まずは、"))) << seen[1].toStdString();
+    EXPECT_TRUE(Forms::IsLoaded<NewMapForm>());
     EXPECT_FALSE(Forms::IsLoaded<NewForm>());
     EXPECT_FALSE(Forms::IsLoaded<OpenForm>());
     EXPECT_EQ(LevelNo, 2);
@@ -129,7 +134,6 @@ TEST_F(NewFormTest, OkStartsANewOfficialRun) {
     EXPECT_EQ(TotalPoint, 0);
     EXPECT_FALSE(NotOfficial);
     EXPECT_FALSE(LastWon);
-    EXPECT_FALSE(BriefingDone);
     EXPECT_EQ(GainedPoint, 0);
     EXPECT_EQ(FoeLeft, (std::array<bool, 7>{true, true, true, true, true, true, true}));
 }
