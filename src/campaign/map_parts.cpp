@@ -2,6 +2,7 @@
 #include "campaign/map_parts.h"
 
 #include "app/state.h"
+#include "app/wait.h"
 #include "media/data_files.h"
 #include "media/effects.h"
 #include "media/pictures.h"
@@ -119,7 +120,9 @@ void CountUp(int32_t points, int32_t gained, const std::function<void(int32_t)>&
     for (int64_t v = points; v <= last; ++v) {
         if (v % 10 != 0) continue;
         show(static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)));
-        host::DoEvents();
+        // Each shown value stays up for at least a millisecond, so the points
+        // are seen counting however fast the machine handles its events.
+        WaitMs(1);
     }
     SndPlaySound(QString(), SND_ASYNC);
 }

@@ -63,6 +63,6 @@ QPixmap DarkenedFace(const QPixmap& face);
 
 // Counts won points up the way the maps show it: every value from `points` to
 // `points + gained` is passed, and each one ending in 0 is shown through
-// `show` before window events are handled. The count-up's looped sound plays
+// `show`, then window events are handled for a millisecond. The count-up's looped sound plays
 // meanwhile when sound effects are on.
 void CountUp(int32_t points, int32_t gained, const std::function<void(int32_t)>& show);
