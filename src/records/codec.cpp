@@ -3,6 +3,7 @@
 // same in the settings file, in a CP932 text file and on a printed sheet.
 #include "records/codec.h"
 
+#include <QVarLengthArray>
 #include <algorithm>
 #include <array>
 
@@ -171,17 +172,18 @@ int32_t DecNum(const QString& s) {
 std::optional<QString> EncText(const QString& t) {
     if (t.isEmpty()) return EmptyTextMarker();
     // Most texts (records, digit strings, a roman name) are single-byte
-    // throughout; only the others pay for the converter.
+    // throughout and need no converter.
     QByteArray bytes;
     bool single = true;
     for (QChar c : t) single = single && singleByteCode(c) >= 0;
     if (single) {
-        bytes.reserve(t.size());
-        for (QChar c : t) bytes += static_cast<char>(singleByteCode(c));
+        bytes.resize(t.size());
+        char* b = bytes.data();
+        for (QChar c : t) *b++ = static_cast<char>(singleByteCode(c));
     } else {
         auto converted = host::ToCp932(t);
         if (!converted) return std::nullopt;
-        bytes = *converted;
+        bytes = std::move(*converted);
     }
     QString out;
     out.reserve(bytes.size() * 3);
@@ -207,10 +209,10 @@ QString DecText(const QString& s) {
     if (s.isEmpty()) return {};
     // The marker of an empty text is two symbols long and can be no encoded
     // character, so it stands for the empty text it was made from.
-    if (s == EmptyTextMarker()) return {};
+    if (QStringView(s) == QStringView(kMarker)) return {};
     // Three symbols per character, the length rounded to the nearest whole.
     const qsizetype n = (s.size() + 1) / 3;
-    QByteArray bytes;
+    QVarLengthArray<char, 128> bytes;
     bytes.reserve(n * 2);
     bool single = true;
     for (qsizetype i = 0; i < n; ++i) {
@@ -223,30 +225,31 @@ QString DecText(const QString& s) {
             int code = 65536 - magnitude;
             int lead = code >> 8, trail = code & 0xFF;
             if (!isLeadByte(lead) || !isTrailByte(trail)) return CorruptText();
-            bytes += static_cast<char>(lead);
-            bytes += static_cast<char>(trail);
+            bytes.append(static_cast<char>(lead));
+            bytes.append(static_cast<char>(trail));
             single = false;
         } else {
             if (!isSingleByte(v)) return CorruptText();
-            bytes += static_cast<char>(v);
+            bytes.append(static_cast<char>(v));
         }
     }
     if (single) {
-        QString out;
-        out.reserve(bytes.size());
-        for (char b : bytes) out += singleByteChar(static_cast<uint8_t>(b));
+        QString out(bytes.size(), Qt::Uninitialized);
+        QChar* o = out.data();
+        for (char b : bytes) *o++ = singleByteChar(static_cast<uint8_t>(b));
         return out;
     }
     // A lead and trail byte in range may still be a hole in the code page.
-    auto text = host::FromCp932(bytes);
+    auto text = host::FromCp932(QByteArray(bytes.data(), bytes.size()));
     return text ? *text : CorruptText();
 }
 
 QString EncDigits(const QString& d) {
     const bool odd = d.size() % 2 != 0;
     const QString s = odd ? QStringLiteral("0") + d : d;
-    QString out = odd ? OddFlag() : EvenFlag();
+    QString out;
     out.reserve(1 + s.size() / 2);
+    out += QChar(kTable[odd ? kOddFlagIndex : kEvenFlagIndex]);
     for (qsizetype i = 0; i + 1 < s.size(); i += 2) {
         int hi = s[i].unicode() - u'0', lo = s[i + 1].unicode() - u'0';
         // Only digits have an encoding; a caller never hands anything else.
