@@ -2,6 +2,7 @@
 // one back into the campaign.
 #include "campaign/game_data.h"
 
+#include "app/settings_report.h"
 #include "app/shared_procedures.h"
 #include "app/state.h"
 #include "campaign/campaign_windows.h"
@@ -194,10 +195,14 @@ void GameData::SaveSlot() {
         sayGuide(QStringLiteral("セーブできる冒険がありません。"), true);
         return;
     }
-    if (!host::settings().save(kAppName, QStringLiteral("Data"), slotKey(SlotNo),
-                               EncDigits(QString::fromStdString(w.digits)))) {
-        // The run stays official: it was not saved.
-        sayGuide(QStringLiteral("セーブできませんでした。データ %1 は元のままです。").arg(SlotNo), true);
+    if (!host::SaveSetting(kAppName, QStringLiteral("Data"), slotKey(SlotNo),
+                           EncDigits(QString::fromStdString(w.digits)))) {
+        // The store replaces its file whole or not at all, so the slot still
+        // holds what it held; the run stays official, as it was not saved.
+        const host::SettingsFailure& f = host::LastSettingsFailure();
+        sayGuide(QStringLiteral("セーブできませんでした。データ %1 は元のままです。\n%2。\n%3")
+                     .arg(QString::number(SlotNo), f.cause(), ShortPath(f.path)),
+                 true);
         DisData(SlotNo);
         return;
     }

@@ -2,6 +2,7 @@
 #include "campaign/my_data.h"
 #include "campaign/campaign_window_test.h"
 #include "campaign/picture_button.h"
+#include "records/record_book.h"
 
 #include <QFile>
 
@@ -28,6 +29,16 @@ TEST_F(MyDataTest, ShowsBothRecordsAndWritesNothing) {
         EXPECT_FALSE(Forms::IsLoaded<MyData>());
     }
     EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(MyDataTest, ShowsStoredRecordsAsPlainNumbers) {
+    ASSERT_TRUE(records::WriteRecord(records::kOfficialRecord, 182000));
+    ASSERT_TRUE(records::WriteRecord(records::kPersonalRecord, 1234567));
+    ShowMyData();
+    MyData* d = Forms::Find<MyData>();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->Label2[0]->text(), QStringLiteral("182000"));
+    EXPECT_EQ(d->Label2[1]->text(), QStringLiteral("1234567"));
 }
 
 }  // namespace

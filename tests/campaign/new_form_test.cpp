@@ -3,8 +3,10 @@
 #include "campaign/new_form.h"
 #include "campaign/campaign_window_test.h"
 #include "campaign/new_map_form.h"
+#include "campaign/new_new_map.h"
 #include "campaign/picture_button.h"
 #include "media/sheet_layout.h"
+#include "records/record_book.h"
 #include "shell/open_form.h"
 
 namespace {
@@ -61,8 +63,8 @@ TEST_F(NewFormTest, OpensAtNormalFromTheBeginning) {
     EXPECT_EQ(f.Image2[0]->size(), QSize(125, 28));
 }
 
-TEST_F(NewFormTest, WithoutARecordOnlyTheBeginningIsOffered) {
-    ASSERT_EQ(ReadOfficialRecord(), 0) << "the fixture's record book is empty";
+TEST_F(NewFormTest, ARecordOfNothingOffersOnlyTheBeginning) {
+    ASSERT_TRUE(records::WriteRecord(records::kOfficialRecord, 0));
     NewForm& f = open();
     for (int16_t level = 0; level < 3; ++level) {
         SCOPED_TRACE(level);
@@ -72,6 +74,55 @@ TEST_F(NewFormTest, WithoutARecordOnlyTheBeginningIsOffered) {
         EXPECT_FALSE(shown(f.Image2[1]));
         EXPECT_FALSE(shown(f.Image2[2]));
     }
+}
+
+TEST_F(NewFormTest, TheOfficialRecordOpensLaterStarts) {
+    struct Row {
+        int32_t record;
+        // By level: elite warriors offered, new castle offered.
+        std::array<std::pair<bool, bool>, 3> offered;
+    };
+    const Row rows[] = {
+        {74999, {{{false, false}, {false, false}, {false, false}}}},
+        {75000, {{{true, false}, {false, false}, {false, false}}}},
+        {125000, {{{true, true}, {true, false}, {false, false}}}},
+        {200000, {{{true, true}, {true, true}, {true, false}}}},
+        {250000, {{{true, true}, {true, true}, {true, true}}}},
+    };
+    for (const Row& r : rows) {
+        ASSERT_TRUE(records::WriteRecord(records::kOfficialRecord, r.record));
+        NewForm& f = open();
+        for (int16_t level = 0; level < 3; ++level) {
+            SCOPED_TRACE(testing::Message() << "record " << r.record << " level " << level);
+            ui::Click(f.Image1[static_cast<size_t>(level)]);
+            EXPECT_TRUE(shown(f.Image2[0]));
+            EXPECT_EQ(shown(f.Image2[1]), r.offered[static_cast<size_t>(level)].first);
+            EXPECT_EQ(shown(f.Image2[2]), r.offered[static_cast<size_t>(level)].second);
+        }
+        f.Unload();
+    }
+}
+
+// A run from the new castle never sees the first castle: the new castle's
+// opening comes first and leads to stage 11 with the level's start points.
+TEST_F(NewFormTest, NewCastleStartGoesThroughItsOpening) {
+    ASSERT_TRUE(records::WriteRecord(records::kOfficialRecord, 250000));
+    NewForm& f = open();
+    ui::Click(f.Image1[2]);
+    ui::Click(f.Image2[2]);
+    bool firstCastleSeen = false;
+    for (uint64_t t = 10; t < 600'000; t += 50)
+        time->after(t, [&] { firstCastleSeen = firstCastleSeen || Forms::IsLoaded<NewMapForm>(); });
+    watchMessages(600'000);
+    clickSoon(f.Image3);
+    advance(600'000);
+    EXPECT_FALSE(firstCastleSeen);
+    EXPECT_EQ(seen.value(0), QStringLiteral("Vantrax の世界をお楽しみください。"));
+    ASSERT_TRUE(Forms::IsLoaded<NewNewMap>());
+    EXPECT_EQ(StageNo, 11);
+    EXPECT_EQ(LevelNo, 3);
+    EXPECT_EQ(TotalPoint, 182000);
+    EXPECT_FALSE(NotOfficial);
 }
 
 TEST_F(NewFormTest, ChangingTheLevelResetsTheStart) {
@@ -94,6 +145,8 @@ TEST_F(NewFormTest, OkRefusesAStartTheRecordDoesNotOpen) {
         {2, "公認記録が足りません。あなたはまだ「新願蛇羅城から」のプレイは認められません。"},
         {1, "公認記録が足りません。あなたはまだ「精鋭五戦士から」のプレイは認められません。"},
     };
+    // Just short of the elite warriors at ノーマル.
+    ASSERT_TRUE(records::WriteRecord(records::kOfficialRecord, 74999));
     NewForm& f = open();
     StageNo = 6;
     NotOfficial = true;
