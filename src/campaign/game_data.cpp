@@ -6,6 +6,7 @@
 #include "app/shared_procedures.h"
 #include "app/state.h"
 #include "campaign/campaign_windows.h"
+#include "campaign/new_form.h"
 #include "campaign/panel_look.h"
 #include "campaign/picture_button.h"
 #include "campaign/stages.h"
@@ -231,6 +232,9 @@ void GameData::LoadSlot() {
     Unload();
     CloseTitle();
     CloseCastleMaps();
+    // A new-game window left open over the title would start a second run
+    // over this one.
+    Forms::Unload<NewForm>();
     sayGuide(QStringLiteral("Vantrax の世界をお楽しみください。"), false);
     EnterRun();
 }

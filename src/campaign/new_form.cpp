@@ -4,6 +4,7 @@
 #include "app/shared_procedures.h"
 #include "app/state.h"
 #include "campaign/campaign_windows.h"
+#include "campaign/game_data.h"
 #include "campaign/new_game_rules.h"
 #include "campaign/panel_look.h"
 #include "campaign/picture_button.h"
@@ -121,6 +122,9 @@ void NewForm::Image3_Click() {
     MesBox(kGuideFace, GuideLine(), QStringLiteral("Vantrax の世界をお楽しみください。"), false, false);
     CloseTitle();
     Unload();
+    // A load window left open over the title would put another run over
+    // this one.
+    Forms::Unload<GameData>();
 
     // The buttons offer choices 0..2 at levels 1..3 only.
     const auto start = campaign::StartOf(StartChoice, level).value_or(*campaign::StartOf(kStartFromBeginning, 1));

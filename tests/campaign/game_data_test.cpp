@@ -2,6 +2,7 @@
 // and the runs and slots it refuses.
 #include "campaign/game_data.h"
 #include "campaign/campaign_window_test.h"
+#include "campaign/new_form.h"
 #include "campaign/new_map_form.h"
 #include "campaign/picture_button.h"
 #include "media/sheet_layout.h"
@@ -121,6 +122,7 @@ TEST_F(GameDataTest, BrowsingWrapsAroundTheEightSlots) {
 TEST_F(GameDataTest, LoadSetsTheRunAndClosesTheTitle) {
     storeSlot(2, EncDigits(kExample));
     Forms::Get<OpenForm>().Show();
+    ShowNewGame();
     GainedPoint = 777;
     BriefingDone = true;
     NotOfficial = false;
@@ -140,6 +142,7 @@ TEST_F(GameDataTest, LoadSetsTheRunAndClosesTheTitle) {
     EXPECT_TRUE(NotOfficial);
     EXPECT_FALSE(Forms::IsLoaded<GameData>());
     EXPECT_FALSE(Forms::IsLoaded<OpenForm>());
+    EXPECT_FALSE(Forms::IsLoaded<NewForm>()) << "no second run can be started over this one";
     EXPECT_TRUE(Forms::IsLoaded<NewMapForm>());
 }
 

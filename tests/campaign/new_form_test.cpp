@@ -2,6 +2,7 @@
 // opens, and the run OK sets up.
 #include "campaign/new_form.h"
 #include "campaign/campaign_window_test.h"
+#include "campaign/game_data.h"
 #include "campaign/new_map_form.h"
 #include "campaign/new_new_map.h"
 #include "campaign/picture_button.h"
@@ -172,6 +173,9 @@ TEST_F(NewFormTest, OkStartsANewOfficialRun) {
     TotalPoint = 99999;
     FoeLeft.fill(false);
     NewForm& f = open();
+    SaveMode = false;
+    ShowGameData();
+    f.Show();
     ui::Click(f.Image1[1]);  // ハード
     watchMessages();
     clickSoon(f.Image3);
@@ -181,6 +185,7 @@ TEST_F(NewFormTest, OkStartsANewOfficialRun) {
     EXPECT_TRUE(seen[1].startsWith(QStringLiteral("まずは、"))) << seen[1].toStdString();
     EXPECT_TRUE(Forms::IsLoaded<NewMapForm>());
     EXPECT_FALSE(Forms::IsLoaded<NewForm>());
+    EXPECT_FALSE(Forms::IsLoaded<GameData>()) << "no slot can be loaded over the new run";
     EXPECT_FALSE(Forms::IsLoaded<OpenForm>());
     EXPECT_EQ(LevelNo, 2);
     EXPECT_EQ(StageNo, 1);
