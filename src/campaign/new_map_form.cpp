@@ -116,14 +116,15 @@ void NewMapForm::Startup() {
             MesBox(b->face, campaign::BriefingSpeakerLine(state.stage), QString::fromUtf8(b->text), false, false);
         if (unloaded()) return;
         state.briefing = true;
-        if (state.stage == campaign::kPassageStage) {
-            // The Super Demon King has spoken his last; the new castle's story
-            // takes over from here.
-            TotalPoint = state.points;
-            Unload();
-            ShowNewOpening();
-            return;
-        }
+    }
+    if (state.stage == campaign::kPassageStage) {
+        // The Super Demon King has spoken his last; the new castle's story
+        // takes over from here. Stage 10 has nobody to meet, so the map goes
+        // on even when his words were already heard.
+        TotalPoint = state.points;
+        Unload();
+        ShowNewOpening();
+        return;
     }
     WaitMs(kBriefingPauseMs);
     if (unloaded()) return;

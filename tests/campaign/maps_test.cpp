@@ -285,6 +285,16 @@ TEST_F(MapTest, StageTenGivesTheLastWordsAndOpensTheNewCastle) {
     EXPECT_EQ(TotalPoint, 80000);
     EXPECT_EQ(second->TitleLabel->text(), QStringLiteral("スーパー門番"));
     EXPECT_EQ(second->NameLabel->text(), FoeDisplayName(22));
+
+    // Stage 10 with its words already heard still leads on, never to game over.
+    Forms::discardAll();
+    messages.shown.clear();
+    setRun(10, 1, 80000, 0, false, true);
+    ShowNewMap();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(Forms::IsLoaded<OpenForm>());
+    EXPECT_TRUE(Forms::IsLoaded<NewNewMap>());
+    EXPECT_EQ(StageNo, 11);
 }
 
 // ---- the new castle ----

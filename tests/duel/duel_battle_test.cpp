@@ -1,4 +1,5 @@
 // Contests, re-deals, the end of the match, the score and the hand-back.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include "campaign/mes_form.h"
@@ -322,23 +323,53 @@ TEST_F(EndTest, TheOpponentsLastCardLosesAndScoresNothing) {
     EXPECT_TRUE(Forms::IsLoaded<p_MainForm>());
 }
 
+// Notes the text of every message window that comes up while it lives.
+class MessageWatch : public QObject {
+public:
+    explicit MessageWatch(QStringList& shown) : shown_(shown) { qApp->installEventFilter(this); }
+    ~MessageWatch() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show)
+            if (auto* m = qobject_cast<MesForm*>(o)) shown_.push_back(m->Label2->text());
+        return false;
+    }
+
+private:
+    QStringList& shown_;
+};
+
+// The campaign routes hand the result to the map, whose Startup settles it:
+// the won points reach the run (doubled in the new castle) and the stage moves
+// on. The Demon King and the new castle say nothing after the duel.
 TEST_F(EndTest, CampaignRoutesSetTheResult) {
     struct Case {
         uint8_t mode;
         int16_t stage;
         int32_t gained;  // from a win scoring 7500
+        int16_t next;
     };
-    const Case cases[] = {{1, 9, 7500}, {2, 12, 15000}};
+    const Case cases[] = {{1, 8, 7500, 9}, {2, 12, 15000, 13}};
     for (const Case& c : cases) {
+        Forms::discardAll();
         GameMode = c.mode;
         StageNo = c.stage;
+        LevelNo = 1;
+        TotalPoint = 100000;
+        FoeLeft.fill(false);
         LastWon = false;
         BriefingDone = false;
+        // A townsman's place, so a wrongly spoken line would be one.
+        FoeBase = 23;
+        FoeIndex = 0;
+        QStringList shown;
+        MessageWatch watch(shown);
         DuelEnd(true, 7500);
-        EXPECT_TRUE(LastWon);
-        EXPECT_TRUE(BriefingDone);
-        EXPECT_EQ(GainedPoint, c.gained) << "mode " << int(c.mode);
-        EXPECT_FALSE(Forms::IsLoaded<MesForm>()) << "no line after stage 7 or in the new castle";
+        EXPECT_EQ(TotalPoint, 100000 + c.gained) << "mode " << int(c.mode);
+        EXPECT_EQ(StageNo, c.next);
+        EXPECT_EQ(GainedPoint, 0);
+        EXPECT_FALSE(shown.contains(FoeLine(23, 1))) << "no line after stage 7 or in the new castle";
     }
 }
 
