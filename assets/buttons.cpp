@@ -55,8 +55,36 @@ void DrawButton(QPainter& p, const QRectF& r, const QString& label, ButtonLook l
 }
 
 QImage ButtonSheet4() {
-    static const char* const labels[Sheet4::kCount] = {"スタート", "ストップ", "セーブ", "やめる", "決定", "キャンセル",
-                                                       "前へ",     "次へ",     "ロード", "閉じる", "戻る", "完了"};
+    // Labels by cell name, so that rearranging the sheet moves them along.
+    auto label = [](int cell) -> const char* {
+        switch (cell) {
+            case Sheet4::Start:
+                return "スタート";
+            case Sheet4::Stop:
+                return "ストップ";
+            case Sheet4::Cancel:
+                return "キャンセル";
+            case Sheet4::Quit:
+                return "やめる";
+            case Sheet4::Next:
+                return "次へ";
+            case Sheet4::Finish:
+                return "完了";
+            case Sheet4::Previous:
+                return "前へ";
+            case Sheet4::Save:
+                return "セーブ";
+            case Sheet4::Load:
+                return "ロード";
+            case Sheet4::Close:
+                return "閉じる";
+            case Sheet4::Back:
+                return "戻る";
+            case Sheet4::Ok:
+                return "決定";
+        }
+        return "";
+    };
     QImage img = Canvas(Sheet4::kCellWidth, Sheet4::kCellHeight * Sheet4::kCount);
     QPainter p;
     BeginPaint(p, img, 1);
@@ -64,7 +92,7 @@ QImage ButtonSheet4() {
         // Starting a duel is the one call to action; it stands out a little.
         ButtonLook look = i == Sheet4::Start ? ButtonLook::Accent : ButtonLook::Plain;
         DrawButton(p, QRectF(0, Sheet4::cellTop(i), Sheet4::kCellWidth, Sheet4::kCellHeight),
-                   QString::fromUtf8(labels[i]), look, 13);
+                   QString::fromUtf8(label(i)), look, 13);
     }
     return img;
 }

@@ -6,22 +6,27 @@
 namespace Sheet4 {
 inline constexpr int kCellWidth = 82;
 inline constexpr int kCellHeight = 26;
+// The export wizard cuts its buttons by position: cancel at y = 52, next at
+// y = 104 and finish at y = 130, so those three cells stay where they are.
+// Every other window names its cell here.
 enum Cell : int {
-    Start = 0,   // "スタート"
-    Stop,        // "ストップ"
-    Save,        // "セーブ"
-    Quit,        // "やめる"
-    Ok,          // "決定"
-    Cancel,      // "キャンセル"
-    Previous,    // "前へ"
-    Next,        // "次へ"
-    Load,        // "ロード"
-    Close,       // "閉じる"
-    Back,        // "戻る"
-    Finish,      // "完了"
+    Start = 0,  // "スタート"
+    Stop,       // "ストップ"
+    Cancel,     // "キャンセル", y = 52
+    Quit,       // "やめる"
+    Next,       // "次へ", y = 104
+    Finish,     // "完了", y = 130
+    Previous,   // "前へ"
+    Save,       // "セーブ"
+    Load,       // "ロード"
+    Close,      // "閉じる"
+    Back,       // "戻る"
+    Ok,         // "決定"
     kCount
 };
-inline constexpr int cellTop(int cell) { return cell * kCellHeight; }
+inline constexpr int cellTop(int cell) {
+    return cell * kCellHeight;
+}
 }  // namespace Sheet4
 
 // "Data5._vx": the message window's three backgrounds, 373 wide.
@@ -43,6 +48,10 @@ inline constexpr int kPitch = 56;
 inline constexpr int kButtonHeight = 28;
 inline constexpr int kLevelWidth = 79;
 inline constexpr int kStartWidth = 125;
-inline constexpr int plainTop(int i) { return kPitch * i; }
-inline constexpr int pressedTop(int i) { return kPitch * i + kButtonHeight; }
+inline constexpr int plainTop(int i) {
+    return kPitch * i;
+}
+inline constexpr int pressedTop(int i) {
+    return kPitch * i + kButtonHeight;
+}
 }  // namespace Sheet78
