@@ -125,7 +125,11 @@ void ResetupForm::Command2_Click() {
                                              .arg(ShortPath(QDir::toNativeSeparators(copy))));
     } else {
         Label1->setText(QStringLiteral("設定を初期化できませんでした。次回もこのメッセージが表示されます。"));
-        Label2->setText(host::SettingsError() + QStringLiteral("\n\n設定ファイル: ") + settingsFile());
+        // Where the settings file is, unless the failure already named it.
+        QString text = host::SettingsError();
+        if (host::LastSettingsFailure().path != QDir::toNativeSeparators(host::settings().path()))
+            text += QStringLiteral("\n\n設定ファイル: ") + settingsFile();
+        Label2->setText(text);
     }
     Command1->hide();
     Command2->hide();

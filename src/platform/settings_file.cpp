@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace host::settings_io {
@@ -21,6 +22,12 @@ QByteArray native(const QString& path) {
 
 SettingsFailure failure(const QString& what, int err, const QString& path) {
     return SettingsFailure{what, err ? ReasonText(err) : QString(), QDir::toNativeSeparators(path)};
+}
+
+// The file is there but is not one the store can use. The causes stay short:
+// the guide's message window has room for one line of them.
+SettingsFailure cannotUse(const QString& why, const QString& path) {
+    return SettingsFailure{QStringLiteral("設定ファイルを使えません"), why, QDir::toNativeSeparators(path)};
 }
 
 bool sameTime(const timespec& a, const timespec& b) {
@@ -117,7 +124,7 @@ QString ReasonText(int err) {
     switch (err) {
         case EACCES:
         case EPERM:
-            return QStringLiteral("書き込みや読み取りが許されていません");
+            return QStringLiteral("許可がありません");
         case EROFS:
             return QStringLiteral("読み取り専用の場所です");
         case ENOSPC:
@@ -128,7 +135,7 @@ QString ReasonText(int err) {
         case ENOENT:
             return QStringLiteral("フォルダーがありません");
         case ENOTDIR:
-            return QStringLiteral("途中にフォルダーではないファイルがあります");
+            return QStringLiteral("フォルダーの場所にファイルがあります");
         case EISDIR:
             return QStringLiteral("同じ名前のフォルダーがあります");
         case EIO:
@@ -150,15 +157,15 @@ FileRead ReadSettingsFile(const QString& path) {
     }
     r.stamp = stampFrom(st);
     if (S_ISDIR(st.st_mode)) {
-        r.problem = failure(QStringLiteral("設定ファイルの場所にフォルダーがあります"), 0, path);
+        r.problem = cannotUse(QStringLiteral("同じ名前のフォルダーがあります"), path);
         return r;
     }
     if (!S_ISREG(st.st_mode)) {
-        r.problem = failure(QStringLiteral("設定ファイルが普通のファイルではありません"), 0, path);
+        r.problem = cannotUse(QStringLiteral("普通のファイルではありません"), path);
         return r;
     }
     const SettingsFailure tooLarge =
-        failure(QStringLiteral("設定ファイルが大きすぎます（上限は %1 KB）").arg(kMaxSettingsBytes / 1024), 0, path);
+        cannotUse(QStringLiteral("大きすぎます（上限は %1 KB）").arg(kMaxSettingsBytes / 1024), path);
     if (st.st_size > kMaxSettingsBytes) {
         r.problem = tooLarge;
         r.regular = true;
@@ -172,7 +179,7 @@ FileRead ReadSettingsFile(const QString& path) {
     }
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        r.problem = failure(QStringLiteral("設定ファイルが普通のファイルではありません"), 0, path);
+        r.problem = cannotUse(QStringLiteral("普通のファイルではありません"), path);
         return r;
     }
     r.stamp = stampFrom(st);
@@ -234,7 +241,8 @@ bool FileLock::acquire(int ms, SettingsFailure& error) {
             return false;
         }
         if (waited >= ms) {
-            error = failure(QStringLiteral("ほかに動いている Vantrax が設定ファイルを使ったままです"), 0, path_);
+            error = {QStringLiteral("設定ファイルを書き換えられません"), QStringLiteral("ほかの Vantrax が使用中です"),
+                     QDir::toNativeSeparators(path_)};
             return false;
         }
         const timespec step{0, kStepMs * 1000000L};
@@ -273,7 +281,10 @@ bool ReplaceFile(const QString& target, const QByteArray& bytes, SettingsFailure
 bool KeepCopy(const QString& path, const QString& suffix, QString& copyPath, SettingsFailure& error) {
     for (int n = 1; n < 1000; ++n) {
         copyPath = path + QLatin1Char('.') + suffix + (n > 1 ? QString::number(n) : QString());
-        if (::link(native(path).constData(), native(copyPath).constData()) == 0) return true;
+        // Following a link: the copy must hold the file, not a second link to it.
+        if (::linkat(AT_FDCWD, native(path).constData(), AT_FDCWD, native(copyPath).constData(), AT_SYMLINK_FOLLOW) ==
+            0)
+            return true;
         int err = errno;
         if (err == EEXIST) continue;
         if (err == EPERM || err == EXDEV || err == EMLINK || err == ENOTSUP) {
@@ -284,6 +295,19 @@ bool KeepCopy(const QString& path, const QString& suffix, QString& copyPath, Set
         return false;
     }
     error = failure(QStringLiteral("今の設定ファイルの控えを作れません"), EEXIST, copyPath);
+    return false;
+}
+
+bool MoveAside(const QString& path, const QString& suffix, QString& movedTo, SettingsFailure& error) {
+    int err = EEXIST;
+    for (int n = 1; n < 1000 && err == EEXIST; ++n) {
+        movedTo = path + QLatin1Char('.') + suffix + (n > 1 ? QString::number(n) : QString());
+        if (::renameat2(AT_FDCWD, native(path).constData(), AT_FDCWD, native(movedTo).constData(), RENAME_NOREPLACE) ==
+            0)
+            return true;
+        err = errno;
+    }
+    error = failure(QStringLiteral("設定ファイルの場所にあるものを移せません"), err, path);
     return false;
 }
 

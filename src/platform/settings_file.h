@@ -68,6 +68,10 @@ bool ReplaceFile(const QString& target, const QByteArray& bytes, SettingsFailure
 // Keeps the current file as "<path>.<suffix>" (or "<suffix>2", ...), as a
 // second name of the same file where the system allows it.
 bool KeepCopy(const QString& path, const QString& suffix, QString& copyPath, SettingsFailure& error);
+// Moves what stands at the store's place and is no file (a pipe, a device, a
+// link to one) aside as "<path>.<suffix>" (numbered when taken), so a fresh
+// file can take its place and nothing is thrown away.
+bool MoveAside(const QString& path, const QString& suffix, QString& movedTo, SettingsFailure& error);
 // Removes "<path>.XXXXXX" files: what a write left when it was killed. Only
 // call it while holding the lock, when no write of ours is under way.
 void RemoveLeftovers(const QString& path);

@@ -4,8 +4,11 @@
 #include "platform/settings_format.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace host {
 
@@ -168,15 +171,24 @@ bool SettingsStore::write(const SettingsBatch& batch) {
     if (!lock.acquire(kLockWaitMs, lastFailure_)) return false;
     io::RemoveLeftovers(path_);
 
+    // A player who made the file read-only meant it to stay as it is.
+    if (QFileInfo(path_).isFile() && ::access(QFile::encodeName(path_).constData(), W_OK) != 0) {
+        lastFailure_ = {QStringLiteral("設定ファイルに書き込めません"), io::ReasonText(errno),
+                        QDir::toNativeSeparators(path_)};
+        return false;
+    }
     Loaded now = load(path_);
     if (now.problem.failed()) {
-        // Only a file can be kept and replaced; a folder or a device at the
-        // store's place is the player's to sort out.
-        if (!now.keepable) {
+        const QFileInfo there(path_);
+        if (now.keepable) {
+            if (!io::KeepCopy(path_, QStringLiteral("damaged"), lastCopy_, lastFailure_)) return false;
+        } else if (there.isDir() && !there.isSymLink()) {
+            // A folder may hold anything of the player's: theirs to sort out.
             lastFailure_ = now.problem;
             return false;
+        } else if (!io::MoveAside(path_, QStringLiteral("damaged"), lastCopy_, lastFailure_)) {
+            return false;
         }
-        if (!io::KeepCopy(path_, QStringLiteral("damaged"), lastCopy_, lastFailure_)) return false;
         now.doc.clear();
     } else if (!batch.copySuffix.isEmpty() && io::StampOf(path_).exists) {
         if (!io::KeepCopy(path_, batch.copySuffix, lastCopy_, lastFailure_)) return false;

@@ -56,8 +56,9 @@ public:
 
     // True when something is at the store's place that cannot be read as the
     // store: a file that cannot be parsed, a folder, a device, a file far too
-    // large. The first write then keeps a readable file of that kind beside
-    // the store as "<name>.damaged" before starting afresh.
+    // large. The first write then keeps it beside the store as
+    // "<name>.damaged" (a copy of a file; anything else but a folder is moved
+    // there) before starting afresh. A folder makes every write fail.
     bool damaged() const;
     // What is wrong with it, naming the file (and the line for a parse
     // error); not failed() when the store reads fine.

@@ -3,18 +3,18 @@
 // kills in the middle of a write and the leftovers they leave.
 #include "platform/settings_file.h"
 #include "platform/settings_store.h"
+#include "support/full_disk.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <csignal>
 
 using host::SettingsBatch;
 using host::SettingsStore;
@@ -129,15 +129,16 @@ TEST_F(SettingsFaults, ThingsThatAreNotTheStoreAreRefusedWithoutHangingOrReading
         const char* name;
         std::function<void(SettingsFaults&)> make;
         const char* what;
-        bool replacedOnWrite;  // a file can be kept aside; a folder or a device cannot
+        bool replacedOnWrite;  // anything but a folder is kept aside and replaced
     };
     const Case cases[] = {
         {"a pipe", [](SettingsFaults& t) { ASSERT_EQ(::mkfifo(QFile::encodeName(t.path()).constData(), 0600), 0); },
-         "普通のファイルではありません", false},
+         "普通のファイルではありません", true},
         {"a link to a device that never ends",
          [](SettingsFaults& t) { ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), t.path())); },
-         "普通のファイルではありません", false},
-        {"a folder", [](SettingsFaults& t) { ASSERT_TRUE(QDir().mkpath(t.path())); }, "フォルダーがあります", false},
+         "普通のファイルではありません", true},
+        {"a folder", [](SettingsFaults& t) { ASSERT_TRUE(QDir().mkpath(t.path())); }, "同じ名前のフォルダーがあります",
+         false},
         {"a file far too large",
          [](SettingsFaults& t) { t.writeFile(QByteArray(host::settings_io::kMaxSettingsBytes + 1, ';')); },
          "大きすぎます", true},
@@ -149,12 +150,13 @@ TEST_F(SettingsFaults, ThingsThatAreNotTheStoreAreRefusedWithoutHangingOrReading
         c.make(*this);
         SettingsStore s(path());
         EXPECT_TRUE(s.damaged());
-        EXPECT_TRUE(s.problem().what.contains(QString::fromUtf8(c.what))) << qPrintable(s.problem().text());
+        EXPECT_TRUE(s.problem().text().contains(QString::fromUtf8(c.what))) << qPrintable(s.problem().text());
         EXPECT_EQ(s.get(app, option, QStringLiteral("Mes"), QStringLiteral("15")), QStringLiteral("15"));
         EXPECT_EQ(s.save(app, option, QStringLiteral("Mes"), QStringLiteral("6")), c.replacedOnWrite);
         if (c.replacedOnWrite) {
             EXPECT_EQ(s.lastCopy(), path() + QStringLiteral(".damaged"));
-            EXPECT_EQ(QFileInfo(s.lastCopy()).size(), host::settings_io::kMaxSettingsBytes + 1);
+            EXPECT_TRUE(QFileInfo(s.lastCopy()).exists()) << "kept, not thrown away";
+            EXPECT_FALSE(s.damaged());
             EXPECT_EQ(s.get(app, option, QStringLiteral("Mes")), QStringLiteral("6"));
         } else {
             EXPECT_TRUE(s.lastError().contains(QString::fromUtf8(c.what))) << qPrintable(s.lastError());
@@ -162,27 +164,6 @@ TEST_F(SettingsFaults, ThingsThatAreNotTheStoreAreRefusedWithoutHangingOrReading
         }
     }
 }
-
-// Fills the file-size limit of this process for one write: the write fails
-// as on a full disk (only the signal has to be kept from ending the test).
-class FullDisk {
-public:
-    explicit FullDisk(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &old_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = old_;
-        small.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FullDisk() {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit old_{};
-    void (*previous_)(int) = nullptr;
-};
 
 TEST_F(SettingsFaults, AWriteThatFailsSaysWhyAndChangesNothing) {
     ASSERT_TRUE(store.save(app, option, QStringLiteral("Mes"), QStringLiteral("6")));
@@ -219,16 +200,21 @@ TEST_F(SettingsFaults, AFolderThatCannotBeMadeIsNamed) {
     EXPECT_EQ(s.lastFailure().path, QDir::toNativeSeparators(dir.filePath(QStringLiteral("blocker/vantrax"))));
 }
 
-TEST_F(SettingsFaults, AReadOnlyFolderIsNamed) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+TEST_F(SettingsFaults, AReadOnlyFolderOrFileIsNamedAndKept) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders and files";
     ASSERT_TRUE(store.save(app, option, QStringLiteral("Mes"), QStringLiteral("6")));
-    const QString folder = dir.filePath(QStringLiteral("vantrax"));
-    ::chmod(QFile::encodeName(folder).constData(), 0500);
-    const bool saved = store.save(app, option, QStringLiteral("Mes"), QStringLiteral("9"));
-    ::chmod(QFile::encodeName(folder).constData(), 0700);
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(store.lastFailure().reason, host::settings_io::ReasonText(EACCES));
-    EXPECT_EQ(store.get(app, option, QStringLiteral("Mes")), QStringLiteral("6"));
+    for (const QString& readOnly : {dir.filePath(QStringLiteral("vantrax")), path()}) {
+        SCOPED_TRACE(qPrintable(readOnly));
+        const QByteArray name = QFile::encodeName(readOnly);
+        struct stat st;
+        ASSERT_EQ(::stat(name.constData(), &st), 0);
+        ::chmod(name.constData(), st.st_mode & 0555);
+        const bool saved = store.save(app, option, QStringLiteral("Mes"), QStringLiteral("9"));
+        ::chmod(name.constData(), st.st_mode);
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(store.lastFailure().reason, host::settings_io::ReasonText(EACCES));
+        EXPECT_EQ(store.get(app, option, QStringLiteral("Mes")), QStringLiteral("6"));
+    }
 }
 
 TEST_F(SettingsFaults, ABatchIsOneWriteAndCanKeepACopyFirst) {
@@ -252,6 +238,21 @@ TEST_F(SettingsFaults, ABatchIsOneWriteAndCanKeepACopyFirst) {
     bad.save(app, option, QStringLiteral("Mes"), QStringLiteral("9")).save(app, option, QString(), QStringLiteral("x"));
     EXPECT_FALSE(store.apply(bad));
     EXPECT_EQ(store.get(app, option, QStringLiteral("Mes")), QStringLiteral("3"));
+}
+
+// Players who keep their settings with their other dotfiles link to them.
+TEST_F(SettingsFaults, AStoreReachedThroughALinkStaysALinkAndItsCopyHoldsTheFile) {
+    const QString real = dir.filePath(QStringLiteral("dotfiles/vantrax.ini"));
+    QDir().mkpath(dir.filePath(QStringLiteral("dotfiles")));
+    QDir().mkpath(dir.filePath(QStringLiteral("vantrax")));
+    ASSERT_TRUE(SettingsStore(real).save(app, data, QStringLiteral("Data1"), QStringLiteral("slot")));
+    ASSERT_TRUE(QFile::link(real, path()));
+    const QByteArray before = fileBytes(real);
+    ASSERT_TRUE(store.apply(SettingsBatch().remove(app, data).keepCopy(QStringLiteral("before-reset"))));
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    EXPECT_EQ(SettingsStore(real).get(app, data, QStringLiteral("Data1")), QString());
+    EXPECT_EQ(fileBytes(store.lastCopy()), before);
+    EXPECT_FALSE(QFileInfo(store.lastCopy()).isSymLink());
 }
 
 TEST_F(SettingsFaults, ALockLeftByAnyoneWhoIsGoneIsTakenOverAtOnce) {
@@ -278,7 +279,7 @@ TEST_F(SettingsFaults, ALockHeldByALiveWriterMakesTheOtherWaitOrGiveUp) {
     ASSERT_TRUE(held.acquire(0, failure));
     host::settings_io::FileLock other(path() + QStringLiteral(".lock"));
     EXPECT_FALSE(other.acquire(0, failure));
-    EXPECT_TRUE(failure.what.contains(QStringLiteral("Vantrax"))) << qPrintable(failure.text());
+    EXPECT_EQ(failure.cause(), QStringLiteral("ほかの Vantrax が使用中です")) << qPrintable(failure.text());
 }
 
 TEST_F(SettingsFaults, TemporaryFilesOfKilledWritesAreRemoved) {
