@@ -8,7 +8,7 @@
 #include "campaign/campaign_windows.h"
 #include "campaign/new_form.h"
 #include "campaign/panel_look.h"
-#include "campaign/picture_button.h"
+#include "campaign/sheet_button.h"
 #include "campaign/stages.h"
 #include "media/data_files.h"
 #include "media/pictures.h"
@@ -102,9 +102,9 @@ GameData::GameData() {
 
     const int buttonsLeft = (kWidth - (4 * Sheet4::kCellWidth + 3 * 10)) / 2;
     for (int i = 0; i < 4; ++i) {
-        auto* b = new PictureButton(this);
+        auto* b = new SheetButton(this);
         b->move(buttonsLeft + i * (Sheet4::kCellWidth + 10), kHeight - Sheet4::kCellHeight - 16);
-        connect(b, &PictureButton::clicked, this, [this, i] { Image1_Click(i); });
+        connect(b, &SheetButton::clicked, this, [this, i] { Image1_Click(i); });
         Image1[static_cast<size_t>(i)] = b;
     }
 }

@@ -9,7 +9,7 @@
 #include <optional>
 
 class QLabel;
-class PictureButton;
+class SheetButton;
 
 inline constexpr int16_t kSlotCount = 8;
 
@@ -40,7 +40,7 @@ public:
     std::array<QLabel*, 4> Label5;  // their values
     QLabel* Label6;                 // a slot that is not a whole record
     // 0 previous slot, 1 next slot, 2 save or load, 3 close.
-    std::array<PictureButton*, 4> Image1;
+    std::array<SheetButton*, 4> Image1;
 
     int16_t SlotNo = 1;
     // The direction taken from SaveMode when the window opened.

@@ -3,7 +3,7 @@
 
 #include "app/shared_procedures.h"
 #include "campaign/panel_look.h"
-#include "campaign/picture_button.h"
+#include "campaign/sheet_button.h"
 #include "media/data_files.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
@@ -37,9 +37,9 @@ MyData::MyData() {
     Label3->setGeometry(20, kRecordFrame.bottom() + 10, kWidth - 40, 44);
     Label3->setWordWrap(true);
     panel::StyleLabel(Label3, 12, panel::kSilver);
-    Image1 = new PictureButton(this);
+    Image1 = new SheetButton(this);
     Image1->move((kWidth - Sheet4::kCellWidth) / 2, kHeight - Sheet4::kCellHeight - 14);
-    connect(Image1, &PictureButton::clicked, this, [this] { Image1_Click(); });
+    connect(Image1, &SheetButton::clicked, this, [this] { Image1_Click(); });
 }
 
 void MyData::Form_Load() {

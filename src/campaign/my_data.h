@@ -4,7 +4,7 @@
 #include <array>
 
 class QLabel;
-class PictureButton;
+class SheetButton;
 
 // The player data window: the official record and the personal best, as the
 // record book holds them. It only shows them.
@@ -17,7 +17,7 @@ public:
     std::array<QLabel*, 2> Label1;  // captions: "公認記録", "自己ベスト"
     std::array<QLabel*, 2> Label2;  // the two records
     QLabel* Label3;                 // where the official record can be registered
-    PictureButton* Image1;          // close
+    SheetButton* Image1;            // close
 
     void Image1_Click();
 

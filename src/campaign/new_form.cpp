@@ -7,7 +7,7 @@
 #include "campaign/game_data.h"
 #include "campaign/new_game_rules.h"
 #include "campaign/panel_look.h"
-#include "campaign/picture_button.h"
+#include "campaign/sheet_button.h"
 #include "campaign/stages.h"
 #include "media/data_files.h"
 #include "media/pictures.h"
@@ -36,25 +36,25 @@ NewForm::NewForm() {
 
     const int levelsLeft = (kWidth - (3 * Sheet78::kLevelWidth + 2 * 8)) / 2;
     for (int16_t i = 0; i < 3; ++i) {
-        auto* b = new PictureButton(this);
+        auto* b = new SheetButton(this);
         b->setFixedSize(Sheet78::kLevelWidth, Sheet78::kButtonHeight);
         b->move(levelsLeft + i * (Sheet78::kLevelWidth + 8), kLevelTop);
-        connect(b, &PictureButton::clicked, this, [this, i] { Image1_Click(i); });
+        connect(b, &SheetButton::clicked, this, [this, i] { Image1_Click(i); });
         Image1[static_cast<size_t>(i)] = b;
     }
     for (int16_t i = 0; i < 3; ++i) {
-        auto* b = new PictureButton(this);
+        auto* b = new SheetButton(this);
         b->setFixedSize(Sheet78::kStartWidth, Sheet78::kButtonHeight);
         b->move((kWidth - Sheet78::kStartWidth) / 2, kStartTop + i * kStartPitch);
-        connect(b, &PictureButton::clicked, this, [this, i] { Image2_Click(i); });
+        connect(b, &SheetButton::clicked, this, [this, i] { Image2_Click(i); });
         Image2[static_cast<size_t>(i)] = b;
     }
-    Image3 = new PictureButton(this);
+    Image3 = new SheetButton(this);
     Image3->move(kWidth / 2 - Sheet4::kCellWidth - 8, kButtonsTop);
-    connect(Image3, &PictureButton::clicked, this, [this] { Image3_Click(); });
-    Image4 = new PictureButton(this);
+    connect(Image3, &SheetButton::clicked, this, [this] { Image3_Click(); });
+    Image4 = new SheetButton(this);
     Image4->move(kWidth / 2 + 8, kButtonsTop);
-    connect(Image4, &PictureButton::clicked, this, [this] { Image4_Click(); });
+    connect(Image4, &SheetButton::clicked, this, [this] { Image4_Click(); });
 }
 
 void NewForm::Form_Load() {

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 class QLabel;
-class PictureButton;
+class SheetButton;
 
 // The new-game window: the player picks a level and a start position and the
 // scenario begins. The later start positions open only to a player whose
@@ -16,12 +16,12 @@ public:
     NewForm();
     void Form_Load() override;
 
-    QLabel* Label1;                        // "ゲームレベル"
-    QLabel* Label2;                        // "シナリオ開始場所"
-    std::array<PictureButton*, 3> Image1;  // levels: ノーマル, ハード, スーパーハード
-    std::array<PictureButton*, 3> Image2;  // start positions
-    PictureButton* Image3;                 // OK
-    PictureButton* Image4;                 // cancel
+    QLabel* Label1;                      // "ゲームレベル"
+    QLabel* Label2;                      // "シナリオ開始場所"
+    std::array<SheetButton*, 3> Image1;  // levels: ノーマル, ハード, スーパーハード
+    std::array<SheetButton*, 3> Image2;  // start positions
+    SheetButton* Image3;                 // OK
+    SheetButton* Image4;                 // cancel
 
     int16_t LevelChoice = 0;
     int16_t StartChoice = 0;

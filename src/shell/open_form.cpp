@@ -21,13 +21,6 @@ constexpr int kWidth = 640, kHeight = 480;
 constexpr int kTitleMusic = 2;
 constexpr int kButtonWidth = 240, kButtonHeight = 30, kButtonTop = 216, kButtonPitch = 36;
 const QRectF kLogoRect(24, 12, 592, 194);
-
-// The official-record export is not in the game yet. A button that silently
-// does nothing looks broken, so the guide says so.
-void SayNotReadyYet() {
-    MesBox(kGuideFace, GuideLine(), QStringLiteral("ごめんね、そこはまだ準備中なんだ。今は練習モードで腕をみがいておいてね。"),
-           false, true);
-}
 }  // namespace
 
 bool IsMakingOfGesture(Qt::KeyboardModifiers shift) {
@@ -86,8 +79,8 @@ void OpenForm::Image1_Click(int index) {
         case 3:
             ShowMyData();
             break;
-        case 4:  // the official-record export comes with the records
-            SayNotReadyYet();
+        case 4:
+            ShowExport();
             break;
         case 5:
             Forms::Get<OptionForm>().Show();

@@ -4,9 +4,10 @@
 #include "campaign/campaign_window_test.h"
 #include "campaign/new_form.h"
 #include "campaign/new_map_form.h"
-#include "campaign/picture_button.h"
+#include "campaign/sheet_button.h"
 #include "media/sheet_layout.h"
 #include "shell/open_form.h"
+#include "support/full_disk.h"
 
 #include <sys/resource.h>
 #include <QFile>
@@ -204,27 +205,6 @@ TEST_F(GameDataTest, PointsBeyondSixDigitsAreNotSaved) {
     EXPECT_TRUE(Forms::IsLoaded<GameData>());
 }
 
-// Writes to the settings file fail while this lives (files may not grow past
-// a few bytes), as on a full disk.
-class FailingWrites {
-public:
-    FailingWrites() {
-        old_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &limit_);
-        rlimit tiny = limit_;
-        tiny.rlim_cur = 8;
-        setrlimit(RLIMIT_FSIZE, &tiny);
-    }
-    ~FailingWrites() {
-        setrlimit(RLIMIT_FSIZE, &limit_);
-        std::signal(SIGXFSZ, old_);
-    }
-
-private:
-    rlimit limit_{};
-    void (*old_)(int) = nullptr;
-};
-
 TEST_F(GameDataTest, FailedSaveSaysSoAndLeavesTheSlot) {
     storeSlot(1, EncDigits(kExample));
     const QString before = storedSlot(1);
@@ -233,7 +213,7 @@ TEST_F(GameDataTest, FailedSaveSaysSoAndLeavesTheSlot) {
     GameData& g = open(true);
     watchMessages(3'000);
     {
-        FailingWrites full;
+        FullDisk full;
         clickSoon(g.Image1[2]);
     }
     ASSERT_EQ(seen.size(), 1);

@@ -5,7 +5,7 @@
 #include "campaign/game_data.h"
 #include "campaign/new_map_form.h"
 #include "campaign/new_new_map.h"
-#include "campaign/picture_button.h"
+#include "campaign/sheet_button.h"
 #include "shell/open_form.h"
 
 #include <QAction>

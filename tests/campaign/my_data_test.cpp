@@ -1,7 +1,7 @@
 // The player data window shows the two records and writes nothing.
 #include "campaign/my_data.h"
 #include "campaign/campaign_window_test.h"
-#include "campaign/picture_button.h"
+#include "campaign/sheet_button.h"
 #include "records/record_book.h"
 
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "campaign/game_data.h"
 #include "campaign/new_map_form.h"
 #include "campaign/new_new_map.h"
-#include "campaign/picture_button.h"
+#include "campaign/sheet_button.h"
 #include "media/sheet_layout.h"
 #include "records/record_book.h"
 #include "shell/open_form.h"
@@ -32,11 +32,9 @@ protected:
             .copy(0, top, width, Sheet78::kButtonHeight)
             .convertToFormat(QImage::Format_ARGB32);
     }
-    static QImage shownPicture(PictureButton* b) {
-        return b->picture().toImage().convertToFormat(QImage::Format_ARGB32);
-    }
+    static QImage shownPicture(SheetButton* b) { return b->picture().toImage().convertToFormat(QImage::Format_ARGB32); }
     // Which of the three buttons of a row shows its pressed look.
-    static int pressedIn(const std::array<PictureButton*, 3>& row, int sheetNumber, int width) {
+    static int pressedIn(const std::array<SheetButton*, 3>& row, int sheetNumber, int width) {
         int pressed = -1;
         for (int i = 0; i < 3; ++i) {
             const QImage img = shownPicture(row[static_cast<size_t>(i)]);

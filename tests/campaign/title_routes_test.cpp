@@ -4,6 +4,7 @@
 #include "campaign/game_data.h"
 #include "campaign/my_data.h"
 #include "campaign/new_form.h"
+#include "records/int_form.h"
 #include "shell/open_form.h"
 
 #include <QAction>
@@ -47,6 +48,23 @@ TEST_F(TitleRoutesTest, TitleAndMenuOpenTheCampaignWindows) {
              std::initializer_list<GameForm*>{Forms::Find<NewForm>(), Forms::Find<GameData>(), Forms::Find<MyData>()})
             if (f) f->Unload();
     }
+}
+
+// The export window is modal: the title waits under it until it closes.
+TEST_F(TitleRoutesTest, ExportButtonOpensTheExportWizard) {
+    Forms::Get<MeinForm>();
+    OpenForm& title = Forms::Get<OpenForm>();
+    title.Show();
+    bool opened = false;
+    time->after(100, [&] {
+        GameForm* wizard = Forms::Find<IntForm>();
+        opened = wizard && wizard->isVisible();
+        if (wizard) wizard->Unload();
+    });
+    title.Image1_Click(4);
+    EXPECT_TRUE(opened);
+    EXPECT_FALSE(Forms::IsLoaded<MesForm>());
+    EXPECT_TRUE(Forms::Find<OpenForm>()->isVisible());
 }
 
 }  // namespace

@@ -1,28 +1,28 @@
 // Picture buttons cut from the button sheets.
-#include "campaign/picture_button.h"
+#include "campaign/sheet_button.h"
 
 #include "media/pictures.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureButton::PictureButton(QWidget* parent) : QWidget(parent) {
+SheetButton::SheetButton(QWidget* parent) : QWidget(parent) {
     setCursor(HandCursorShape());
 }
 
-void PictureButton::setPicture(const QPixmap& picture) {
+void SheetButton::setPicture(const QPixmap& picture) {
     picture_ = picture;
     setFixedSize(picture.deviceIndependentSize().toSize());
     update();
 }
 
-void PictureButton::paintEvent(QPaintEvent*) {
+void SheetButton::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     QPainter p(this);
     p.drawPixmap(0, 0, picture_);
 }
 
-void PictureButton::mouseReleaseEvent(QMouseEvent* e) {
+void SheetButton::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
 }
 

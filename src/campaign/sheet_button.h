@@ -5,10 +5,10 @@
 #include <QPixmap>
 #include <QWidget>
 
-class PictureButton : public QWidget {
+class SheetButton : public QWidget {
     Q_OBJECT
 public:
-    explicit PictureButton(QWidget* parent);
+    explicit SheetButton(QWidget* parent);
     // Shows `picture` at its own size.
     void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return picture_; }
