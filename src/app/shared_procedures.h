@@ -40,6 +40,9 @@ void ShowNewGame();
 void ShowGameData();
 // The player data window (MyData).
 void ShowMyData();
+// The menu's save command: does what the open castle map's save button does,
+// while the map shows that button; nothing while no map waits for the player.
+void MapSaveCommand();
 
 // ---- shell --------------------------------------------------------------
 // Puts the main window's menus into mode 0 (duel and scenes), 1 (title) or 2
@@ -51,6 +54,8 @@ int16_t CaptureKey();
 // The title window (OpenForm) and the practice window (p_MainForm).
 void ShowTitle();
 void ShowPractice();
+// Closes the title window if it is open: a new game or a load leaves it.
+void CloseTitle();
 
 // ---- media --------------------------------------------------------------
 void PlayMusic(int16_t n);

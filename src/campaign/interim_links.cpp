@@ -5,7 +5,7 @@
 //  - the game-over and ending scenes lead to the title window for now;
 //  - the new castle's opening does what it does when it ends: stage 11, the
 //    last duel counted as won, no briefing yet, and the new castle's map;
-//  - the save-slot window and the title window are opened by their own code.
+//  - the title window is opened by its own code.
 #include "app/shared_procedures.h"
 #include "app/state.h"
 #include "shell/open_form.h"
@@ -31,6 +31,3 @@ INTERIM void ShowNewOpening() {
     ShowNewNewMap();
 }
 
-// Saving needs the save-slot window; until it is here the map's save button
-// leaves the run as it is.
-INTERIM void ShowGameData() {}

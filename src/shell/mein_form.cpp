@@ -1,6 +1,7 @@
 #include "shell/mein_form.h"
 
 #include "app/settings_report.h"
+#include "app/shared_procedures.h"
 #include "campaign/mes_form.h"
 #include "campaign/roster.h"
 #include "media/mci.h"
@@ -235,8 +236,9 @@ void MeinForm::mnuLoad_Click() {
 }
 
 void MeinForm::mnuSave_Click() {
-    // Saving is done with the map screens' own save button. Once the save-slot
-    // window exists this item will open it in save mode, as that button does.
+    // The same as the map's own save button, question about the official
+    // record included; while the map settles a duel there is nothing to save.
+    MapSaveCommand();
 }
 
 void MeinForm::mnuLevel_Click(int level) {

@@ -1,5 +1,6 @@
 #include "shell/open_form.h"
 
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "campaign/mes_form.h"
 #include "campaign/roster.h"
@@ -20,13 +21,6 @@ constexpr int kWidth = 640, kHeight = 480;
 constexpr int kTitleMusic = 2;
 constexpr int kButtonWidth = 240, kButtonHeight = 30, kButtonTop = 216, kButtonPitch = 36;
 const QRectF kLogoRect(24, 12, 592, 194);
-
-// The campaign, the save slots and the records are not in the game yet. A
-// button that silently does nothing looks broken, so the guide says so.
-void SayNotReadyYet() {
-    MesBox(kGuideFace, GuideLine(), QStringLiteral("ごめんね、そこはまだ準備中なんだ。今は練習モードで腕をみがいておいてね。"),
-           false, true);
-}
 }  // namespace
 
 bool IsMakingOfGesture(Qt::KeyboardModifiers shift) {
@@ -34,14 +28,16 @@ bool IsMakingOfGesture(Qt::KeyboardModifiers shift) {
 }
 
 void OpenBot1() {
-    // The new-game window comes with the campaign.
-    SayNotReadyYet();
+    ShowNewGame();
 }
 
 void OpenBot2() {
     SaveMode = false;
-    // The save-slot window comes with the campaign.
-    SayNotReadyYet();
+    ShowGameData();
+}
+
+void CloseTitle() {
+    Forms::Unload<OpenForm>();
 }
 
 OpenForm::OpenForm() {
@@ -80,9 +76,11 @@ void OpenForm::Image1_Click(int index) {
         case 2:
             Forms::Get<p_MainForm>().Show();
             break;
-        case 3:  // the personal data window comes with the records
-        case 4:  // and so does the official-record export
-            SayNotReadyYet();
+        case 3:
+            ShowMyData();
+            break;
+        case 4:
+            ShowExport();
             break;
         case 5:
             Forms::Get<OptionForm>().Show();

@@ -427,36 +427,6 @@ TEST_F(MeinFormTest, EveryLinkInTheHelpLeadsToASection) {
     for (const QString& link : links) EXPECT_TRUE(sections.contains(link)) << link.toStdString();
 }
 
-// Commands whose windows are not in the game yet must say so rather than
-// silently doing nothing, and must leave the title as it was.
-TEST_F(MeinFormTest, CommandsNotReadyYetSaySoAndKeepTheTitle) {
-    struct Route {
-        const char* name;
-        std::function<void(MeinForm&)> run;
-    };
-    const Route routes[] = {
-        {"new game button", [](MeinForm&) { Forms::Get<OpenForm>().Image1_Click(0); }},
-        {"load button", [](MeinForm&) { Forms::Get<OpenForm>().Image1_Click(1); }},
-        {"personal data button", [](MeinForm&) { Forms::Get<OpenForm>().Image1_Click(3); }},
-        {"record export button", [](MeinForm&) { Forms::Get<OpenForm>().Image1_Click(4); }},
-        {"Ctrl+N", [](MeinForm& m) { EXPECT_TRUE(ui::ShortcutKey(&m, Qt::Key_N, Qt::ControlModifier)); }},
-        {"Ctrl+O", [](MeinForm& m) { EXPECT_TRUE(ui::ShortcutKey(&m, Qt::Key_O, Qt::ControlModifier)); }},
-    };
-    for (const Route& r : routes) {
-        SCOPED_TRACE(r.name);
-        messages.clear();
-        MeinForm& m = Forms::Get<MeinForm>();
-        Forms::Get<OpenForm>().Show();
-        dismissAfter(50);
-        r.run(m);
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_TRUE(messages[0].contains(QStringLiteral("準備中"))) << messages[0].toStdString();
-        EXPECT_FALSE(Forms::IsLoaded<MesForm>());
-        EXPECT_TRUE(Forms::Find<OpenForm>()->isVisible());
-        EXPECT_TRUE(m.mnuNew->isEnabled());
-    }
-}
-
 // A file menu opened with Alt+F during a duel and closed with Escape must give
 // the keyboard back to the duel, or its keys stop working with nothing to show why.
 TEST_F(MeinFormTest, EscapeFromAMenuGivesTheKeyboardBackToTheDuel) {

@@ -1,0 +1,35 @@
+// Picture buttons cut from the button sheets.
+#include "campaign/sheet_button.h"
+
+#include "media/pictures.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+SheetButton::SheetButton(QWidget* parent) : QWidget(parent) {
+    setCursor(HandCursorShape());
+}
+
+void SheetButton::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    setFixedSize(picture.deviceIndependentSize().toSize());
+    update();
+}
+
+void SheetButton::paintEvent(QPaintEvent*) {
+    if (picture_.isNull()) return;
+    QPainter p(this);
+    p.drawPixmap(0, 0, picture_);
+}
+
+void SheetButton::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
+}
+
+QPixmap SheetCell(const QPixmap& sheet, int left, int top, int width, int height) {
+    if (!sheet.isNull() && left + width <= sheet.width() && top + height <= sheet.height())
+        return sheet.copy(left, top, width, height);
+    QPixmap blank(width, height);
+    blank.fill(Qt::transparent);
+    return blank;
+}
