@@ -12,8 +12,7 @@
 // Opens the duel window (not modal) against the given opponent. The caller has
 // set GameMode and unloaded its own window. The three strengths must lie in
 // 0..255.
-void StartDuel(const QString& name, int16_t face, int32_t paramA, int32_t paramB, int32_t paramC,
-               int16_t music);
+void StartDuel(const QString& name, int16_t face, int32_t paramA, int32_t paramB, int32_t paramC, int16_t music);
 // Routes a finished duel back to whoever started it, by GameMode. Runs after
 // the duel window has been unloaded, so it may start the next duel at once.
 void DuelEnd(bool won, int32_t score);
@@ -51,6 +50,11 @@ int16_t CaptureKey();
 // The title window (OpenForm) and the practice window (p_MainForm).
 void ShowTitle();
 void ShowPractice();
+// The loading backdrop's eight-square progress bar, which the opening writes
+// while it preloads its pictures and hides when it is done. Nothing happens
+// while no backdrop is open.
+void SetLoadingProgress(const QString& bar);
+void HideLoadingProgress();
 
 // ---- media --------------------------------------------------------------
 void PlayMusic(int16_t n);

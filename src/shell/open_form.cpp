@@ -1,5 +1,6 @@
 #include "shell/open_form.h"
 
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "campaign/mes_form.h"
 #include "campaign/roster.h"
@@ -24,8 +25,8 @@ const QRectF kLogoRect(24, 12, 592, 194);
 // The campaign, the save slots and the records are not in the game yet. A
 // button that silently does nothing looks broken, so the guide says so.
 void SayNotReadyYet() {
-    MesBox(kGuideFace, GuideLine(), QStringLiteral("ごめんね、そこはまだ準備中なんだ。今は練習モードで腕をみがいておいてね。"),
-           false, true);
+    MesBox(kGuideFace, GuideLine(),
+           QStringLiteral("ごめんね、そこはまだ準備中なんだ。今は練習モードで腕をみがいておいてね。"), false, true);
 }
 }  // namespace
 
@@ -98,8 +99,10 @@ void OpenForm::Image1_Click(int index) {
 
 void OpenForm::Form_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers shift) {
     if (!IsMakingOfGesture(shift)) return;
-    // This opens the making-of scene (closing the title first) once the scenes
-    // exist; until then the hidden entry leads nowhere and the title stays.
+    // The hidden way into the making-of: the title closes (and its music with
+    // it) before the scene starts its own.
+    if (!Unload()) return;
+    ShowMaking();
 }
 
 void OpenForm::paintEvent(QPaintEvent*) {
