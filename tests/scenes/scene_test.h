@@ -30,7 +30,7 @@ inline int ShownPicture(const SceneCanvas* canvas, const SceneForm::Cache& cache
 
 struct Tick {
     int32_t step;
-    int64_t interval;  // ms until the next tick, -1 when the timer stopped
+    int64_t interval;  // ms from this tick to the next, -1 when the timer stopped
     int shown;
     uint64_t at;  // when the tick was due
 };
@@ -67,7 +67,7 @@ protected:
                 ticks.push_back({-1, -1, -1, lastDue});
                 break;
             }
-            ticks.push_back({form->Step, timer->counting() ? static_cast<int64_t>(timer->deadline() - time->now()) : -1,
+            ticks.push_back({form->Step, timer->counting() ? static_cast<int64_t>(timer->deadline() - lastDue) : -1,
                              shown(), lastDue});
         }
         return ticks;
