@@ -7,8 +7,8 @@ namespace {
 TEST(Cp932, RoundTripsIncludingExtensionCharacters) {
     // Plain kana and kanji, half-width katakana, an NEC extension (circled one)
     // and an IBM extension kanji.
-    for (const QString& s : {QStringLiteral("公認記録"), QStringLiteral("ｱﾎ"), QStringLiteral("①"), QStringLiteral("髙"),
-                             QStringLiteral("Vantrax の世界")}) {
+    for (const QString& s : {QStringLiteral("公認記録"), QStringLiteral("ｱﾎ"), QStringLiteral("①"),
+                             QStringLiteral("髙"), QStringLiteral("Vantrax の世界")}) {
         auto bytes = host::ToCp932(s);
         ASSERT_TRUE(bytes.has_value()) << qPrintable(s);
         auto back = host::FromCp932(*bytes);
@@ -26,6 +26,9 @@ TEST(Cp932, KnownBytes) {
 TEST(Cp932, RefusesWhatItCannotRepresent) {
     EXPECT_FALSE(host::ToCp932(QStringLiteral("한국어")).has_value());
     EXPECT_FALSE(host::ToCp932(QStringLiteral("😀")).has_value());
+    // A lone surrogate would otherwise reach the converter as "?".
+    EXPECT_FALSE(host::ToCp932(QString(QChar(0xD82C))).has_value());
+    EXPECT_FALSE(host::ToCp932(QStringLiteral("a") + QChar(0xDC00)).has_value());
     EXPECT_FALSE(host::FromCp932(QByteArray("\x81", 1)).has_value());
 }
 
