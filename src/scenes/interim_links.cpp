@@ -1,6 +1,6 @@
 // TEMPORARY: stand-ins for shared procedures that other branches define and
 // that are not merged yet, so that this branch links and runs. Remove this
-// file when the title window's, the record book's and the new-castle map's
+// file when the title window's and the new-castle map's
 // own definitions are merged.
 #include "app/shared_procedures.h"
 #include "shell/open_form.h"
@@ -9,10 +9,6 @@
 void ShowTitle() {
     Forms::Get<OpenForm>().Show();
 }
-
-// Temporary: the record book's UpdateRecords replaces this; until then a
-// finished run updates no record.
-void UpdateRecords() {}
 
 // Temporary: the campaign's new-castle map replaces this; until then the
 // passage ends at the title window.
