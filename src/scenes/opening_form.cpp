@@ -68,6 +68,10 @@ void OpeningForm::Form_Load() {
     FillHost();
     Step = 0;
     host::ChDirProgram();
+    // The main window and the backdrop reach the screen before any picture is
+    // read, so the player sees the loading bar from the start.
+    host::DoEvents();
+    if (closing()) return;
     if (!Preload(logoFrames, "dData", 20, [](int n) { showProgress("dData", n); })) return;
     if (!Preload(storyFrames, "fData", 12, [](int n) { showProgress("fData", n); })) return;
     Picture1->font() = SceneMincho(22, true);
