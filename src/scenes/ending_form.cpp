@@ -34,7 +34,7 @@ EndingForm::EndingForm() {
     Label1->setText(kMakingOfHint);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1->setFont(SceneMincho(12, false));
+    Label1->setFont(SceneMincho(14, false));
     Label1->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     Label1->setFixedWidth(kHintWidth);
     Label1->adjustSize();
