@@ -1,7 +1,6 @@
 // TEMPORARY: stand-ins for shared procedures that other branches define and
 // that are not merged yet, so that this branch links and runs. Remove this
-// file when the title window's and the new-castle map's
-// own definitions are merged.
+// file when the shell's ShowTitle and the campaign's ShowNewNewMap are merged.
 #include "app/shared_procedures.h"
 #include "shell/open_form.h"
 

@@ -1,3 +1,4 @@
+#include "app/startup.h"
 #include "media/data_files.h"
 #include "media/pictures.h"
 #include "scene_test.h"
@@ -198,6 +199,30 @@ TEST_F(OpeningTest, ThePrologueTextStandsOutOverTheCity) {
     EXPECT_GE(textMedian, 150);
     EXPECT_LE(cityBright, 110) << "the city under the lines stays dark";
     EXPECT_GE(textCore - cityBright, 120);
+}
+
+}  // namespace
+
+// Provided by the shell: what Main opens once its checks pass.
+StartupWindows GameStartupWindows();
+
+namespace {
+
+TEST_F(OpeningTest, StartUpShowsTheBackdropThenThePlayedOpeningThenTheTitle) {
+    ASSERT_TRUE(Main(GameStartupWindows()));
+    ASSERT_TRUE(Forms::IsLoaded<BackForm>());
+    OpeningForm* f = Forms::Find<OpeningForm>();
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_FALSE(Forms::IsLoaded<OpenForm>());
+    // The logo's steps add up to 21 080 ms, the prologue's to 14 110 ms.
+    advance(35190 - 1);
+    EXPECT_TRUE(Forms::IsLoaded<OpeningForm>());
+    EXPECT_FALSE(Forms::IsLoaded<OpenForm>());
+    advance(1);
+    EXPECT_FALSE(Forms::IsLoaded<OpeningForm>());
+    EXPECT_TRUE(Forms::IsLoaded<OpenForm>());
+    EXPECT_TRUE(Forms::Find<OpenForm>()->isVisible());
 }
 
 }  // namespace
