@@ -1,3 +1,4 @@
+#include "campaign/mes_form.h"
 #include "scene_test.h"
 #include "scenes/new_opening.h"
 
@@ -5,6 +6,18 @@ namespace {
 
 class PassageTest : public SceneTest {
 protected:
+    void SetUp() override {
+        SceneTest::SetUp();
+        keepClosingMessages();
+    }
+    // The new-castle map may greet the player when the passage hands over;
+    // its messages are closed as they come.
+    void keepClosingMessages() {
+        time->after(200, [this] {
+            if (MesForm* m = Forms::Find<MesForm>(); m && m->isVisible()) ui::Click(m->Label3[1]);
+            keepClosingMessages();
+        });
+    }
     NewOpening& start() {
         SetMenu(2);  // as the map leaves it
         StageNo = 10;
