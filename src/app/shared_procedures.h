@@ -44,17 +44,17 @@ void ShowMyData();
 // Puts the main window's menus into mode 0 (duel and scenes), 1 (title) or 2
 // (castle maps).
 void SetMenu(int16_t mode);
+// The loading backdrop's eight-square progress bar, which the opening writes
+// while it preloads its pictures and hides when it is done. Nothing happens
+// while no backdrop is open.
+void SetLoadingProgress(const QString& bar);
+void HideLoadingProgress();
 // Shows the key-capture window modally and returns the Windows virtual-key
 // code released in it, or 0 when it was closed without a key.
 int16_t CaptureKey();
 // The title window (OpenForm) and the practice window (p_MainForm).
 void ShowTitle();
 void ShowPractice();
-// The loading backdrop's eight-square progress bar, which the opening writes
-// while it preloads its pictures and hides when it is done. Nothing happens
-// while no backdrop is open.
-void SetLoadingProgress(const QString& bar);
-void HideLoadingProgress();
 
 // ---- media --------------------------------------------------------------
 void PlayMusic(int16_t n);

@@ -1,6 +1,5 @@
 #include "shell/back_form.h"
 
-#include "app/shared_procedures.h"
 #include "media/pictures.h"
 #include "shell/shell_art.h"
 
@@ -70,19 +69,4 @@ void BackForm::showEvent(QShowEvent* e) {
     GameForm::showEvent(e);
     // Behind every screen, whenever it is shown.
     lower();
-}
-
-void SetLoadingProgress(const QString& bar) {
-    BackForm* back = Forms::Find<BackForm>();
-    if (!back) return;
-    back->Label3->setText(bar);
-    back->Label3->adjustSize();
-    back->Form_Resize();
-}
-
-void HideLoadingProgress() {
-    BackForm* back = Forms::Find<BackForm>();
-    if (!back) return;
-    back->Label2->hide();
-    back->Label3->hide();
 }
