@@ -25,8 +25,8 @@ const QRectF kLogoRect(24, 12, 592, 194);
 // The campaign, the save slots and the records are not in the game yet. A
 // button that silently does nothing looks broken, so the guide says so.
 void SayNotReadyYet() {
-    MesBox(kGuideFace, GuideLine(),
-           QStringLiteral("ごめんね、そこはまだ準備中なんだ。今は練習モードで腕をみがいておいてね。"), false, true);
+    MesBox(kGuideFace, GuideLine(), QStringLiteral("ごめんね、そこはまだ準備中なんだ。今は練習モードで腕をみがいておいてね。"),
+           false, true);
 }
 }  // namespace
 
