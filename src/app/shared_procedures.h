@@ -12,8 +12,7 @@
 // Opens the duel window (not modal) against the given opponent. The caller has
 // set GameMode and unloaded its own window. The three strengths must lie in
 // 0..255.
-void StartDuel(const QString& name, int16_t face, int32_t paramA, int32_t paramB, int32_t paramC,
-               int16_t music);
+void StartDuel(const QString& name, int16_t face, int32_t paramA, int32_t paramB, int32_t paramC, int16_t music);
 // Routes a finished duel back to whoever started it, by GameMode. Runs after
 // the duel window has been unloaded, so it may start the next duel at once.
 void DuelEnd(bool won, int32_t score);
@@ -48,6 +47,11 @@ void MapSaveCommand();
 // Puts the main window's menus into mode 0 (duel and scenes), 1 (title) or 2
 // (castle maps).
 void SetMenu(int16_t mode);
+// The loading backdrop's eight-square progress bar, which the opening writes
+// while it preloads its pictures and hides when it is done. Nothing happens
+// while no backdrop is open.
+void SetLoadingProgress(const QString& bar);
+void HideLoadingProgress();
 // Shows the key-capture window modally and returns the Windows virtual-key
 // code released in it, or 0 when it was closed without a key.
 int16_t CaptureKey();

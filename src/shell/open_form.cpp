@@ -96,8 +96,10 @@ void OpenForm::Image1_Click(int index) {
 
 void OpenForm::Form_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers shift) {
     if (!IsMakingOfGesture(shift)) return;
-    // This opens the making-of scene (closing the title first) once the scenes
-    // exist; until then the hidden entry leads nowhere and the title stays.
+    // The hidden way into the making-of: the title closes (and its music with
+    // it) before the scene starts its own.
+    if (!Unload()) return;
+    ShowMaking();
 }
 
 void OpenForm::paintEvent(QPaintEvent*) {

@@ -1,0 +1,137 @@
+#include "scenes/scene_form.h"
+
+#include "media/data_files.h"
+#include "media/pictures.h"
+#include "platform/program_folder.h"
+#include "platform/scheduler.h"
+#include "platform/timer.h"
+#include "scenes/scene_canvas.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr int kDefaultWidth = 640, kDefaultHeight = 480;
+}
+
+const SceneStep* FindSceneStep(const SceneScript& script, int32_t step) {
+    for (const SceneStep& row : script)
+        if (step >= row.first && step <= row.last) return &row;
+    return nullptr;
+}
+
+SceneLabel::SceneLabel(QWidget* parent) : QLabel(parent) {}
+
+void SceneLabel::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+}
+
+void SceneLabel::mouseReleaseEvent(QMouseEvent* e) {
+    e->accept();
+    if (rect().contains(e->position().toPoint())) Q_EMIT clicked();
+}
+
+SceneForm::SceneForm() {
+    resize(kDefaultWidth, kDefaultHeight);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+bool SceneForm::Preload(Cache& cache, const char* prefix, int count, const std::function<void(int)>& before) {
+    cache.assign(static_cast<size_t>(count), QPixmap());
+    for (int n = 1; n <= count; ++n) {
+        if (before) before(n);
+        QPixmap picture = LoadPicture(DataFileName(prefix, n));
+        // The window may have been closed while events ran; its pictures are
+        // gone then and must stay gone.
+        if (closing()) return false;
+        cache[static_cast<size_t>(n - 1)] = std::move(picture);
+        host::DoEvents();
+        if (closing()) return false;
+    }
+    return true;
+}
+
+const QPixmap& SceneForm::Cached(const Cache& cache, int n) {
+    static const QPixmap none;
+    if (n < 1 || n > static_cast<int>(cache.size())) return none;
+    return cache[static_cast<size_t>(n - 1)];
+}
+
+void SceneForm::Skip() {
+    Unload();
+}
+
+void SceneForm::SetInterval(host::Timer& timer, int32_t ms) {
+    if (timer.interval() == ms && timer.enabled()) {
+        timer.setEnabled(false);
+        timer.setEnabled(true);
+    } else {
+        timer.setInterval(ms);
+    }
+}
+
+void SceneForm::RunStep(host::Timer& timer, const SceneScript& script) {
+    if (closing()) return;
+    ++Step;
+    const SceneStep* row = FindSceneStep(script, Step);
+    if (!row) return;
+    if (row->interval > 0) SetInterval(timer, row->interval);
+    if (row->action) row->action(Step);
+}
+
+void SceneForm::Form_Unload(bool&) {
+    // Nothing of the scene may run once it is closing, not even a tick that
+    // falls due while the next window is being opened.
+    closing_ = true;
+    host::Timer::disableAllOwnedBy(this);
+}
+
+void SceneForm::Form_Resize() {
+    CentreCanvas(Picture1);
+}
+
+void SceneForm::CentreCanvas(QWidget* canvas) {
+    if (!canvas) return;
+    canvas->move((width() - canvas->width()) / 2, (height() - canvas->height()) / 2);
+}
+
+void SceneForm::FillHost() {
+    QWidget* client = parentWidget();
+    if (!client || isWindow()) return;
+    client->installEventFilter(this);
+    setGeometry(0, 0, client->width(), client->height());
+}
+
+bool SceneForm::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == parentWidget() && e->type() == QEvent::Resize && !isWindow())
+        setGeometry(0, 0, parentWidget()->width(), parentWidget()->height());
+    return GameForm::eventFilter(watched, e);
+}
+
+void SceneForm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+}
+
+void SceneForm::resizeEvent(QResizeEvent*) {
+    Form_Resize();
+}
+
+void SceneForm::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+}
+
+void SceneForm::mouseReleaseEvent(QMouseEvent* e) {
+    e->accept();
+    if (skipOnFormClick) Skip();
+}
+
+void SceneForm::keyPressEvent(QKeyEvent* e) {
+    if (!skipOnKey) {
+        GameForm::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    Skip();
+}

@@ -1,0 +1,100 @@
+#pragma once
+// What every scene window shares: a step counter driven by window timers, a
+// script of steps (what each step does and how long until the next), pictures
+// preloaded from a numbered series, a canvas kept centred in a window that
+// fills the main window, and skipping, which closes the window at once.
+#include "app/forms.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace host {
+class Timer;
+}
+class SceneCanvas;
+
+// One row of a scene's script: steps first..last do `action` (which may be
+// empty) and the timer then waits `interval` ms for the next step; 0 keeps
+// the interval running now.
+struct SceneStep {
+    int32_t first;
+    int32_t last;
+    int32_t interval;
+    std::function<void(int32_t step)> action;
+};
+using SceneScript = std::vector<SceneStep>;
+
+// The row of `script` that covers `step`, or null: a step without a row does
+// nothing and the picture stays up for another interval.
+const SceneStep* FindSceneStep(const SceneScript& script, int32_t step);
+
+// A label that tells when it is clicked (the scenes skip on some of them).
+class SceneLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit SceneLabel(QWidget* parent);
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+class SceneForm : public GameForm {
+    Q_OBJECT
+public:
+    SceneForm();
+
+    int32_t Step = 0;
+
+    // Preloaded pictures: picture n of a series is entry n - 1.
+    using Cache = std::vector<QPixmap>;
+    // Loads prefix1 .. prefix<count> into `cache`, letting window events run
+    // after each picture so the window stays responsive and a progress
+    // display can repaint; `before(n)` runs before picture n is loaded. False
+    // when the window was closed meanwhile: the caller must stop then.
+    bool Preload(Cache& cache, const char* prefix, int count, const std::function<void(int)>& before = {});
+    // Picture n of a cache, or the empty picture once it has been released.
+    static const QPixmap& Cached(const Cache& cache, int n);
+    static void Release(Cache& cache) { Cache().swap(cache); }
+
+    // Closed, or closing: from then on nothing may be drawn.
+    bool closing() const { return closing_ || unloaded(); }
+    // Closes the scene at once; its unload opens the next window.
+    virtual void Skip();
+
+    // Setting an interval always restarts the countdown, even when the value
+    // is the same, so a step's interval is exactly the time to the next step.
+    static void SetInterval(host::Timer& timer, int32_t ms);
+    // Advances the step on `timer` by running its row of `script`: the
+    // interval is set first, so drawing done by the step does not stretch it.
+    void RunStep(host::Timer& timer, const SceneScript& script);
+
+    void Form_Unload(bool& cancel) override;
+    virtual void Form_Resize();
+
+    // Centres a canvas in the window.
+    void CentreCanvas(QWidget* canvas);
+    SceneCanvas* Picture1 = nullptr;
+
+protected:
+    // Makes the window cover the main window's client area and follow it.
+    void FillHost();
+    // Which inputs skip this scene: a click on the window itself, any key.
+    bool skipOnFormClick = true;
+    bool skipOnKey = false;
+
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    bool closing_ = false;
+};
