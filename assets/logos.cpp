@@ -14,35 +14,35 @@
 #include <QRadialGradient>
 #include <cmath>
 
-void DrawEmblem(QPainter& p, QPointF c, double r) {
-    p.save();
+std::vector<EmblemLayer> EmblemLayers(QPointF c, double r) {
+    std::vector<EmblemLayer> layers;
+    auto disc = [&](double radius) {
+        QPainterPath path;
+        path.addEllipse(c, radius, radius);
+        return path;
+    };
     // Gold rim.
     QLinearGradient rim(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
     rim.setColorAt(0, pal::kGoldLight);
     rim.setColorAt(0.5, pal::kGold);
     rim.setColorAt(1, pal::kGoldDark);
-    p.setPen(QPen(pal::kInk, r / 40));
-    p.setBrush(rim);
-    p.drawEllipse(c, r, r);
+    layers.push_back({disc(r), rim, QPen(pal::kInk, r / 40)});
     // Parchment ring carrying the four suits.
-    p.setBrush(VGradient(c.y() - r, c.y() + r, pal::kParchment, pal::kParchmentDark));
-    p.drawEllipse(c, r * 0.88, r * 0.88);
+    layers.push_back({disc(r * 0.88), VGradient(c.y() - r, c.y() + r, pal::kParchment, pal::kParchmentDark),
+                      QPen(pal::kInk, r / 40)});
     const Suit order[4] = {Suit::Spade, Suit::Heart, Suit::Club, Suit::Diamond};
     for (int i = 0; i < 4; ++i) {
         double a = i * M_PI / 2;
         QPointF at(c.x() + std::sin(a) * r * 0.72, c.y() - std::cos(a) * r * 0.72);
         double s = r * 0.22;
-        p.setPen(Qt::NoPen);
-        p.setBrush(SuitColour(order[i]));
-        p.drawPath(SuitPath(order[i], QRectF(at.x() - s / 2, at.y() - s * 0.55, s, s * 1.1)));
+        layers.push_back({SuitPath(order[i], QRectF(at.x() - s / 2, at.y() - s * 0.55, s, s * 1.1)),
+                          SuitColour(order[i]), Qt::NoPen});
     }
     // Night disc with the V.
     QRadialGradient night(c - QPointF(r * 0.2, r * 0.2), r * 0.7);
     night.setColorAt(0, pal::kNightHigh);
     night.setColorAt(1, pal::kNightDeep);
-    p.setPen(QPen(pal::kGold, r / 30));
-    p.setBrush(night);
-    p.drawEllipse(c, r * 0.55, r * 0.55);
+    layers.push_back({disc(r * 0.55), night, QPen(pal::kGold, r / 30)});
     QPainterPath v =
         TextPath(QStringLiteral("V"), pal::Serif(r * 0.9, true), QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r));
     QRectF vb = v.boundingRect();
@@ -51,7 +51,19 @@ void DrawEmblem(QPainter& p, QPointF c, double r) {
     gold.setColorAt(0, pal::kGoldLight);
     gold.setColorAt(0.55, pal::kGold);
     gold.setColorAt(1, pal::kGoldDark);
-    OutlinedText(p, v, gold, pal::kInk, r / 40);
+    // Outlined as OutlinedText does: a doubled outline under the fill.
+    layers.push_back({v, Qt::NoBrush, QPen(pal::kInk, r / 20, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)});
+    layers.push_back({v, gold, Qt::NoPen});
+    return layers;
+}
+
+void DrawEmblem(QPainter& p, QPointF c, double r) {
+    p.save();
+    for (const EmblemLayer& layer : EmblemLayers(c, r)) {
+        p.setPen(layer.pen);
+        p.setBrush(layer.fill);
+        p.drawPath(layer.path);
+    }
     p.restore();
 }
 

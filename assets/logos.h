@@ -3,7 +3,18 @@
 // backdrop and the opening.
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRectF>
+#include <vector>
+
+// One shape of the emblem, painted in order: the fill, then the outline. The
+// pictures and the scalable icon are drawn from the same shapes.
+struct EmblemLayer {
+    QPainterPath path;
+    QBrush fill;
+    QPen pen;
+};
+std::vector<EmblemLayer> EmblemLayers(QPointF centre, double radius);
 
 // A round gold-rimmed medal with the four suits around a "V".
 void DrawEmblem(QPainter& p, QPointF centre, double radius);

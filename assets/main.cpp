@@ -2,8 +2,10 @@
 // Draws every picture, synthesises every sound and writes every MIDI track.
 // vantrax-assets --contact-sheet <program folder> <resource folder> <out.png>
 // lays every generated picture out on one sheet for review.
+// vantrax-assets --icons <folder> <name> writes the desktop icon set.
 #include "asset_io.h"
 #include "contact_sheet.h"
+#include "icons.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -16,6 +18,8 @@ int main(int argc, char** argv) {
     if (argc == 5 && QByteArray(argv[1]) == "--contact-sheet")
         return WriteContactSheet(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
                                  QString::fromLocal8Bit(argv[4]));
+    if (argc == 4 && QByteArray(argv[1]) == "--icons")
+        return GenerateIcons(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
     if (argc != 3) {
         std::fprintf(stderr, "usage: vantrax-assets <program folder> <resource folder>\n");
         return 2;

@@ -1,12 +1,17 @@
 // The duel on the real event loop, on a real display (bench/duel_realtime.sh
-// runs it under Xvfb with --measure):
-//   duel_cpu_percent: the process's CPU time (all threads) over 20 s of a
-//     practice duel with nobody at the keys, from just after the window shows:
-//     the countdown and then the opponent playing alone. Music and effects
-//     are off: this is the duel's own cost.
-//   key_to_card_ms: from a key release to the card it draws being painted,
-//     the median of 31 draws.
+// runs it under Xvfb):
+//   --measure: duel_cpu_percent, the process's CPU time (all threads) over
+//     20 s of a practice duel with nobody at the keys, from just after the
+//     window shows: the countdown and then the opponent playing alone, with
+//     music and effects on, as a player hears it; then key_to_card_ms, from a
+//     key release to the card it draws being painted, the median of 31 draws.
+//   --measure --music-off: duel_cpu_percent_music_off, the same 20 s with
+//     music and effects off: the duel's own cost.
+//   --rss: duel_rss_mb, the peak resident memory of the whole game (main
+//     window, backdrop and title open as at start-up) through 20 s of a
+//     practice duel with music.
 #include "app/forms.h"
+#include "app/startup.h"
 #include "app/state.h"
 #include "campaign/roster.h"
 #include "duel/duel.h"
@@ -43,21 +48,41 @@ void RunFor(int ms) {
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
 }
+
+double PeakRssMb() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_maxrss) / 1024.0;  // kilobytes on Linux
+}
 }  // namespace
 
+// Provided by the shell: the windows the game opens at start-up.
+StartupWindows GameStartupWindows();
+
 int main(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--measure") != 0) {
+    const bool measure = argc >= 2 && std::strcmp(argv[1], "--measure") == 0;
+    const bool rss = argc >= 2 && std::strcmp(argv[1], "--rss") == 0;
+    if (!measure && !rss) {
         std::fprintf(stderr, "# duel_realtime measures through bench/duel_realtime.sh, on a display\n");
         return 0;
     }
+    const bool music = !(argc >= 3 && std::strcmp(argv[2], "--music-off") == 0);
     QApplication app(argc, argv);
     QTemporaryDir config;
     host::setSettingsPath(config.filePath(QStringLiteral("settings.ini")));
     host::setProgramFolder(QStringLiteral(VANTRAX_BENCH_PROGRAM_DIR));
+    if (rss) {
+        // Start as the game does; the options are then set as a player has them.
+        if (!Main(GameStartupWindows())) {
+            std::fprintf(stderr, "# the game did not start\n");
+            return 1;
+        }
+        RunFor(1000);
+    }
     PlayKeys = {83, 68, 90, 88, 67, 86};
     InputDevice = 1;
-    SoundOn = false;
-    MusicOn = false;
+    SoundOn = music;
+    MusicOn = music;
     GameMode = 0;
 
     StartDuel(GuideLine(), 28, 50, 50, 50, 3);
@@ -69,8 +94,14 @@ int main(int argc, char** argv) {
     RunFor(20000);
     const double cpu1 = CpuSeconds();
     const double wall = std::chrono::duration<double>(Clock::now() - t0).count();
-    std::printf("duel_cpu_percent %.2f %%\n", 100.0 * (cpu1 - cpu0) / wall);
+    if (rss) {
+        std::printf("duel_rss_mb %.1f MB\n", PeakRssMb());
+        return 0;
+    }
+    std::printf("%s %.2f %%\n", music ? "duel_cpu_percent" : "duel_cpu_percent_music_off",
+                100.0 * (cpu1 - cpu0) / wall);
     std::fflush(stdout);
+    if (!music) return 0;
 
     // Key to card: the opponent and the stall watch rest, place 1 is emptied
     // before each draw and the deck is never allowed to run out.

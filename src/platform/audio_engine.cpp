@@ -19,6 +19,12 @@ namespace {
 constexpr double kSynthGain = 0.5;
 constexpr int kDrumChannel = 9;
 constexpr int kPolyphony = 64;
+// How long a track goes on after its last event, for the last notes and the
+// reverb to die away: FluidSynth's own wait. The engine keeps this time
+// itself: FluidSynth's player would also wait for every voice of the synth
+// to fall silent, so a track would not end while another track sounds, and it
+// would end sooner when nobody listens and no notes are sounded.
+constexpr double kEndGraceMs = 2000;
 
 void quietLog(int, const char*, void*) {}
 
@@ -238,6 +244,7 @@ void AudioEngine::loaderMain() {
             }
             oldSynth = synth_;
             oldSettings = settings_;
+            applyEffectsLocked(synth);
             synth_ = synth;
             settings_ = settings;
             controllerDefaults_ = std::move(defaults);
@@ -517,6 +524,9 @@ int AudioEngine::forwardEvent(void* data, fluid_midi_event_t* event) {
     // otherwise reset every channel of the synth, and the block is put back to
     // its defaults whenever a track starts anyway.
     if (type < 0x80 || type >= 0xF0 || s->block < 0) return FLUID_OK;
+    // Unheard, a note would only cost synthesis; everything else still goes
+    // through, so the channels stand as they would when someone listens again.
+    if (type == 0x90 && fluid_midi_event_get_velocity(event) > 0 && s->engine->silentLocked()) return FLUID_OK;
     int ch = fluid_midi_event_get_channel(event);
     fluid_midi_event_set_channel(event, s->block * 16 + (ch & 15));
     int result = fluid_synth_handle_midi_event(s->engine->synth_, event);
@@ -525,19 +535,18 @@ int AudioEngine::forwardEvent(void* data, fluid_midi_event_t* event) {
     return result;
 }
 
+double AudioEngine::endMsLocked(const Sequence& s) const {
+    const double natural = s.lengthMs + kEndGraceMs;
+    return s.toMs ? std::min(*s.toMs, natural) : natural;
+}
+
 void AudioEngine::finishEndedLocked() {
     for (auto& [name, s] : sequences_) {
         if (!s->player) continue;
-        if (fluid_player_get_status(s->player) == FLUID_PLAYER_DONE) {
-            s->stoppedAt = s->lengthMs;
-            stopPlayerLocked(*s);
-        } else if (s->toMs) {
-            double played = static_cast<double>(frames_ - s->startFrame) * 1000.0 / kSampleRate;
-            if (s->fromMs + played >= *s->toMs - 1e-6) {
-                s->stoppedAt = *s->toMs;
-                stopPlayerLocked(*s);
-            }
-        }
+        double played = static_cast<double>(frames_ - s->startFrame) * 1000.0 / kSampleRate;
+        if (s->fromMs + played < endMsLocked(*s) - 1e-6) continue;
+        s->stoppedAt = s->toMs && *s->toMs <= s->lengthMs + kEndGraceMs ? *s->toMs : s->lengthMs;
+        stopPlayerLocked(*s);
     }
 }
 
@@ -603,12 +612,12 @@ void AudioEngine::render(float* out, int frames) {
         }
         int done = 0;
         while (done < frames) {
-            // A track with an end point stops on the exact frame.
+            // A track stops on the exact frame of its end.
             int n = frames - done;
             for (auto& [name, s] : sequences_) {
-                if (!s->player || !s->toMs) continue;
+                if (!s->player) continue;
                 double left =
-                    (*s->toMs - s->fromMs) * kSampleRate / 1000.0 - static_cast<double>(frames_ - s->startFrame);
+                    (endMsLocked(*s) - s->fromMs) * kSampleRate / 1000.0 - static_cast<double>(frames_ - s->startFrame);
                 if (left >= 1) n = std::min(n, static_cast<int>(std::ceil(left)));
             }
             float* dst = out + static_cast<size_t>(done) * 2;
@@ -635,6 +644,30 @@ uint64_t AudioEngine::framesRendered() const {
 void AudioEngine::setRenderTap(std::function<void(const float*, int)> tap) {
     std::lock_guard lock(mutex_);
     tap_ = std::move(tap);
+    if (synth_) applyEffectsLocked(synth_);
+}
+
+void AudioEngine::setListening(bool listening) {
+    std::lock_guard lock(mutex_);
+    if (listening_ == listening) return;
+    listening_ = listening;
+    if (!synth_) return;
+    // Notes already sounding would ring on unheard at full cost.
+    if (silentLocked())
+        for (int ch = 0; ch < 16 * kChannelBlocks; ++ch) fluid_synth_all_sounds_off(synth_, ch);
+    applyEffectsLocked(synth_);
+}
+
+bool AudioEngine::listening() const {
+    std::lock_guard lock(mutex_);
+    return !silentLocked();
+}
+
+void AudioEngine::applyEffectsLocked(fluid_synth_t* synth) const {
+    // Reverb and chorus run on every block, even on silence.
+    const int on = silentLocked() ? 0 : 1;
+    fluid_synth_reverb_on(synth, -1, on);
+    fluid_synth_chorus_on(synth, -1, on);
 }
 
 void AudioEngine::shutdown() {

@@ -121,8 +121,14 @@ public:
     void render(float* out, int frames);
     uint64_t framesRendered() const;
     // Sees every block the mixer hands out, after it is complete (on the
-    // rendering thread, outside the engine's lock).
+    // rendering thread, outside the engine's lock). A tap counts as a listener.
     void setRenderTap(std::function<void(const float*, int)> tap);
+    // Whether the stream reaches anyone's ears (the sound card, a test that
+    // renders by hand). While nobody listens, the music keeps its time, its
+    // end and its loops to the frame, but sounds no notes and the synth's
+    // reverb and chorus rest: headless music then costs next to nothing.
+    void setListening(bool listening);
+    bool listening() const;
 
     // Stops loading, playing and rendering for good and frees the synth.
     void shutdown();
@@ -137,8 +143,11 @@ private:
     void resetBlockLocked(int block);
     int takeBlockLocked(Sequence& s);
     void finishEndedLocked();
+    double endMsLocked(const Sequence& s) const;
     double positionLocked(const Sequence& s) const;
     void mixWaveLocked(float* out, int frames);
+    bool silentLocked() const { return !listening_ && !tap_; }
+    void applyEffectsLocked(fluid_synth_t* synth) const;
     std::vector<std::string> candidatesLocked() const;
     // The first candidate worth loading; notes why the player's was passed over.
     std::string chooseLocked();
@@ -177,6 +186,7 @@ private:
 
     uint64_t frames_ = 0;
     std::function<void(const float*, int)> tap_;
+    bool listening_ = true;
 };
 
 }  // namespace audio

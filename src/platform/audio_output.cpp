@@ -92,6 +92,7 @@ private:
         if (!device.isFormatSupported(format)) format.setSampleFormat(QAudioFormat::Int16);
         if (!device.isFormatSupported(format)) return;
 
+        AudioEngine::instance().setListening(true);
         EngineSource source(format.sampleFormat());
         // Unbuffered: every pull renders exactly what the sink asks for, no more.
         source.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
@@ -115,6 +116,8 @@ private:
 
     void runNull() {
         using clock = std::chrono::steady_clock;
+        // Dropped blocks are heard by nobody: the engine keeps the time only.
+        AudioEngine::instance().setListening(false);
         std::vector<float> block(static_cast<size_t>(kNullBlockFrames) * 2);
         const auto period = std::chrono::microseconds(1'000'000LL * kNullBlockFrames / kSampleRate);
         auto next = clock::now();
@@ -192,6 +195,8 @@ void UseManualOutput() {
     OutputState& s = state();
     std::lock_guard lock(s.m);
     stopLocked(s);
+    // Whoever renders by hand takes the samples.
+    AudioEngine::instance().setListening(true);
     s.kind = OutputKind::Manual;
     s.description = "manual";
 }

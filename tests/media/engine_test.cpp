@@ -96,6 +96,65 @@ TEST_F(TrackTest, AStopKeepsThePositionAndAnEndPointStopsOnTime) {
     EXPECT_DOUBLE_EQ(*e().positionMs("t"), 700.0);
 }
 
+// A track ends at its length plus the grace period whatever else goes on: the
+// game's waits and loops go by that moment. With the null output nobody hears
+// the stream and the engine sounds no notes, and another track may be
+// sounding on the same synth; neither may move the end (FluidSynth's player
+// alone would wait for every voice of the synth, so a jingle under music
+// would never end). The effects still play unheard.
+TEST_F(TrackTest, ATracksEndMovesNeitherWithListenersNorWithOtherTracks) {
+    struct Case {
+        const char* name;
+        bool listening;
+        bool tap;
+        bool otherTrack;
+        bool audible;
+    };
+    const Case cases[] = {
+        {"heard", true, false, false, true},
+        {"unheard", false, false, false, false},
+        {"unheard but tapped", false, true, false, true},
+        {"under another track", true, false, true, true},
+        {"unheard under another track", false, false, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        e().setListening(c.listening);
+        if (c.tap) e().setRenderTap([](const float*, int) {});
+        if (c.otherTrack) {
+            open(e(), "bed", Pulse(9600));
+            e().playSequence("bed", 0.0, std::nullopt);
+        }
+        open(e(), "t", OneNote(480, 960, 72));
+        e().playSequence("t", 0.0, std::nullopt);
+        // From 20 ms on: the last block rendered as the listener goes may
+        // still carry what sounded before.
+        const double rms = Rms(Render(e(), Frames(500)), static_cast<size_t>(Frames(20)) * 2);
+        const double end = 500 + msUntilEnd(e(), "t", 10000);
+        e().closeAll();
+        e().setRenderTap(nullptr);
+        e().setListening(true);
+        if (c.audible)
+            EXPECT_GT(rms, kAudible);
+        else
+            EXPECT_LT(rms, kSilent);
+        EXPECT_EQ(end, 1000 + kGraceMs);
+    }
+
+    // Unheard, an end point still stops on its frame and the wave voice is mixed.
+    e().setListening(false);
+    open(e(), "t", OneNote(4800, 4800));
+    e().playSequence("t", 0.0, 700.0);
+    e().playWave(Level(0.25f, static_cast<size_t>(Frames(100))), false);
+    EXPECT_NEAR(Rms(Render(e(), Frames(50))), 0.25, 1e-3);
+    Render(e(), Frames(640));
+    EXPECT_TRUE(e().isPlaying("t"));
+    Render(e(), Frames(20));
+    EXPECT_FALSE(e().isPlaying("t"));
+    EXPECT_DOUBLE_EQ(*e().positionMs("t"), 700.0);
+    e().setListening(true);
+}
+
 TEST_F(TrackTest, TwoTracksNeverChangeEachOthersChannels) {
     open(e(), "piano", Pulse(9600));
     e().playSequence("piano", 0.0, std::nullopt);
