@@ -1,7 +1,7 @@
 #include "app/resetup_form.h"
 
+#include "app/data_files.h"
 #include "app/state.h"
-#include "media/data_files.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
 
@@ -52,16 +52,19 @@ void ResetupForm::Form_Load() {
 }
 
 void ResetupForm::askConfirmation(bool asking) {
-    Label1->setText(asking ? QStringLiteral("保存されている環境設定、セーブデータ、記録をすべて削除します。よろしいですか？")
-                           : QStringLiteral("保存されている設定を初期化すると、次回は最初の状態で起動します。"
-                                            "ファイルが見つからない場合は、Vantrax を再インストールしてください。"));
+    Label1->setText(
+        asking ? QStringLiteral("保存されている環境設定、セーブデータ、記録をすべて削除します。よろしいですか？")
+               : QStringLiteral("保存されている設定を初期化すると、次回は最初の状態で起動します。"
+                                "ファイルが見つからない場合は、Vantrax を再インストールしてください。"));
     Command1->setVisible(!asking);
     Command2->setVisible(asking);
     Command3->setText(asking ? QStringLiteral("いいえ(&N)") : QStringLiteral("閉じる(&C)"));
     (asking ? Command3 : Command1)->setFocus();
 }
 
-void ResetupForm::Command1_Click() { askConfirmation(true); }
+void ResetupForm::Command1_Click() {
+    askConfirmation(true);
+}
 
 void ResetupForm::Command2_Click() {
     host::DeleteSetting(kAppName, QStringLiteral("Option"));

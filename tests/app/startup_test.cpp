@@ -1,8 +1,8 @@
+#include "app/startup.h"
+#include "app/data_files.h"
 #include "app/forms.h"
 #include "app/resetup_form.h"
-#include "app/startup.h"
 #include "app/state.h"
-#include "media/data_files.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
 #include "support/game_test.h"
@@ -135,7 +135,9 @@ INSTANTIATE_TEST_SUITE_P(
               }}),
     [](const ::testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
 
-void removeFile(StartupTest& t, const QString& name) { ASSERT_TRUE(QFile::remove(t.programPath(name))); }
+void removeFile(StartupTest& t, const QString& name) {
+    ASSERT_TRUE(QFile::remove(t.programPath(name)));
+}
 
 TEST_F(StartupTest, TheResetupWindowDeletesTheStoredSettingsAfterAConfirmation) {
     saveOption("Mes", QStringLiteral("abc"));

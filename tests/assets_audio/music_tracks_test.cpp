@@ -1,6 +1,6 @@
 // The nineteen generated music tracks, read back from the program folder.
+#include "app/data_files.h"
 #include "audio_files.h"
-#include "media/data_files.h"
 #include "platform/audio_midi_file.h"
 #include "track_uses.h"
 
