@@ -1,10 +1,9 @@
-#include "media/music.h"
-
+// Background music: each screen opens and plays its own track under an alias
+// and closes it again when it closes.
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "media/mci.h"
-#include "platform/audio_engine.h"
 #include "platform/program_folder.h"
-#include "platform/settings_store.h"
 
 void PlayMusic(int16_t n) {
     if (!MusicOn) return;
@@ -19,9 +18,4 @@ void PlayMusic(int16_t n) {
 void StopMusic(int16_t n) {
     if (!MusicOn) return;
     MciClose(QStringLiteral("CX") + QString::number(n), false);
-}
-
-void ApplySoundFontOption() {
-    QString path = host::GetSetting(kAppName, QStringLiteral("Option"), kSoundFontKey);
-    audio::AudioEngine::instance().setSoundFontPath(path.toStdString());
 }

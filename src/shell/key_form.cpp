@@ -1,8 +1,9 @@
 #include "shell/key_form.h"
 
+#include "app/shared_procedures.h"
 #include "app/state.h"
+#include "look/look.h"
 #include "platform/virtual_keys.h"
-#include "shell/shell_art.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,18 +1,16 @@
 #include "shell/mein_form.h"
 
-#include "campaign/mes_form.h"
-#include "campaign/roster.h"
+#include "app/shared_procedures.h"
+#include "look/look.h"
 #include "media/mci.h"
 #include "platform/launcher.h"
 #include "platform/scheduler.h"
 #include "shell/about_form.h"
 #include "shell/back_form.h"
 #include "shell/help_form.h"
-#include "shell/menu.h"
 #include "shell/open_form.h"
 #include "shell/p_main_form.h"
 #include "shell/placement.h"
-#include "shell/shell_art.h"
 
 #include <QAction>
 #include <QApplication>
@@ -129,7 +127,8 @@ void MeinForm::createMenus() {
             if (w != MenuBar) focusBeforeMenu_ = w;
         });
         connect(menu, &QMenu::aboutToHide, this, [this] {
-            QMetaObject::invokeMethod(this, [this] { ReturnFocusFromMenus(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { ReturnFocusFromMenus(); }, Qt::QueuedConnection);
         });
     }
     MenuBar->show();

@@ -1,16 +1,13 @@
 #include "shell/open_form.h"
 
+#include "app/shared_procedures.h"
 #include "app/state.h"
-#include "campaign/mes_form.h"
-#include "campaign/roster.h"
-#include "media/music.h"
+#include "look/look.h"
 #include "platform/program_folder.h"
 #include "platform/scheduler.h"
 #include "shell/mein_form.h"
-#include "shell/menu.h"
 #include "shell/option_form.h"
 #include "shell/p_main_form.h"
-#include "shell/shell_art.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,8 +21,8 @@ const QRectF kLogoRect(24, 12, 592, 194);
 // The campaign, the save slots and the records are not in the game yet. A
 // button that silently does nothing looks broken, so the guide says so.
 void SayNotReadyYet() {
-    MesBox(kGuideFace, GuideLine(), QStringLiteral("ごめんね、そこはまだ準備中なんだ。今は練習モードで腕をみがいておいてね。"),
-           false, true);
+    MesBox(kGuideFace, GuideLine(),
+           QStringLiteral("ごめんね、そこはまだ準備中なんだ。今は練習モードで腕をみがいておいてね。"), false, true);
 }
 }  // namespace
 
@@ -54,6 +51,10 @@ OpenForm::OpenForm() {
         connect(b, &PlaqueButton::clicked, this, [this, i] { Image1_Click(i); });
         Image1[static_cast<size_t>(i)] = b;
     }
+}
+
+void ShowTitle() {
+    Forms::Get<OpenForm>().Show();
 }
 
 void OpenForm::Form_Load() {

@@ -1,15 +1,14 @@
 #include "shell/option_form.h"
 
 #include "app/options.h"
+#include "app/shared_procedures.h"
 #include "app/state.h"
-#include "campaign/mes_form.h"
-#include "campaign/roster.h"
+#include "look/dialogs.h"
+#include "look/look.h"
 #include "platform/rounding.h"
 #include "platform/settings_store.h"
-#include "shell/dialogs.h"
 #include "shell/key_form.h"
 #include "shell/key_name.h"
-#include "shell/shell_art.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -3,16 +3,16 @@
 // the player watches the countdown, plays to the end with the keyboard or the
 // mouse, and answers the guide's question afterwards.
 #include "app/forms.h"
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "campaign/mes_form.h"
-#include "duel/auto_player.h"
-#include "duel/duel.h"
 #include "duel/result_rules.h"
 #include "duel/vantra_form.h"
+#include "kit/auto_player.h"
+#include "look/look.h"
 #include "platform/scheduler.h"
 #include "shell/open_form.h"
 #include "shell/p_main_form.h"
-#include "shell/shell_art.h"
 #include "support/game_test.h"
 
 #include <QCoreApplication>

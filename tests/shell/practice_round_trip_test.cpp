@@ -1,11 +1,11 @@
 // Practice from the title to a whole duel and back, through the real windows.
-#include "duel/auto_player.h"
 #include "duel/vantra_form.h"
+#include "kit/auto_player.h"
+#include "look/look.h"
 #include "platform/scheduler.h"
 #include "platform/timer.h"
 #include "shell/open_form.h"
 #include "shell/p_main_form.h"
-#include "shell/shell_art.h"
 #include "shell/shell_test.h"
 
 #include <QAction>
