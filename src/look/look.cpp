@@ -27,7 +27,8 @@ void fillSuit(QPainter& p, int suit, QPointF c, double s) {
 void PaintLogo(QPainter& p, const QRectF& r) {
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(r, LoadBuiltInPicture(QStringLiteral("backdrop_logo")), QRectF());
+    const QPixmap logo = LoadBuiltInPicture(QStringLiteral("backdrop_logo"));
+    p.drawPixmap(r, logo, QRectF(logo.rect()));
     p.restore();
 }
 
