@@ -66,7 +66,9 @@ TEST_F(HandBack, ADuelStartedInsideTheHandBackPlaysToItsEndOnAFreshWindow) {
     auto firstPlayer = std::make_unique<AutoPlayer>(*first, AutoPlayer::Style{});
 
     // The campaign's maps start their next duel from inside the hand-back; the
-    // practice question is the hand-back's wait this test starts it from.
+    // practice question is the hand-back's wait this test starts it from. The
+    // answer puts the title over the new duel and takes the keyboard with it,
+    // so the second duel is played with the mouse.
     QPointer<VantraForm> second;
     std::unique_ptr<AutoPlayer> secondPlayer;
     bool startedInsideHandBack = false;
@@ -75,9 +77,10 @@ TEST_F(HandBack, ADuelStartedInsideTheHandBackPlaysToItsEndOnAFreshWindow) {
         if (!startedInsideHandBack) {
             startedInsideHandBack = true;
             GameMode = 255;
+            InputDevice = 0;
             StartDuel(GuideLine(), kGuideFace, 10, 100, 10, 3);
             second = Forms::Find<VantraForm>();
-            if (second) secondPlayer = std::make_unique<AutoPlayer>(*second, AutoPlayer::Style{});
+            if (second) secondPlayer = std::make_unique<AutoPlayer>(*second, AutoPlayer::Style{.keyboard = false});
         }
         return false;
     };
@@ -133,7 +136,9 @@ TEST_P(QuitWhileADuelEnds, AConfirmedQuitIsTheLastQuestion) {
     EXPECT_EQ(ended, c.ends);
     ASSERT_EQ(static_cast<int>(questions.size()), c.questionsAsked);
     EXPECT_EQ(questions[0], kQuitQuestion);
-    if (c.questionsAsked > 1) EXPECT_TRUE(practiceAgain(questions[1]));
+    if (c.questionsAsked > 1) {
+        EXPECT_TRUE(practiceAgain(questions[1]));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, QuitWhileADuelEnds,
