@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                   f.write("this is not a picture");
               }},
         Fault{"UnreadableSettingsFile",
-              [](StartupTest& t) {
+              [](StartupTest&) {
                   QString p = host::settings().path();
                   QDir().mkpath(QFileInfo(p).absolutePath());
                   QFile f(p);

@@ -1,6 +1,7 @@
 #include "campaign/mes_form.h"
 #include "app/data_files.h"
 #include "app/forms.h"
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"

@@ -1,9 +1,9 @@
 // Contests, re-deals, the end of the match, the score and the hand-back.
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include "app/shared_procedures.h"
 #include "campaign/mes_form.h"
 #include "duel/battle_rules.h"
-#include "duel/foe_lines.h"
 #include "duel_fixture.h"
 #include "kit/duel_hands.h"
 #include "platform/random.h"

@@ -123,7 +123,9 @@ TEST_P(PracticeDuel, PlaysToTheEnd) {
     EXPECT_EQ(Forms::Find<VantraForm>(), nullptr);
     EXPECT_EQ(LastDuelOutcome().won, m.wins);
     EXPECT_EQ(LastDuelOutcome().score, expected);
-    if (m.wins) EXPECT_GT(LastDuelOutcome().score, 0);
+    if (m.wins) {
+        EXPECT_GT(LastDuelOutcome().score, 0);
+    }
     EXPECT_EQ(Forms::IsLoaded<p_MainForm>(), m.practiseAgain);
     EXPECT_EQ(Forms::IsLoaded<OpenForm>(), !m.practiseAgain);
 }

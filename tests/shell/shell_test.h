@@ -4,6 +4,7 @@
 #include "app/data_files.h"
 #include "app/forms.h"
 #include "app/options.h"
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "campaign/mes_form.h"
 #include "media/pictures.h"
