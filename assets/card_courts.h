@@ -1,6 +1,6 @@
 #pragma once
 // The Jack, Queen and King figures of the card faces.
-#include "suits.h"
+#include "look/suits.h"
 
 #include <QPainter>
 #include <QRectF>

@@ -3,9 +3,9 @@
 // large and the pip layouts are the classic ones players know by shape.
 #include "asset_io.h"
 #include "card_courts.h"
+#include "look/suits.h"
 #include "paint_util.h"
 #include "palette.h"
-#include "suits.h"
 
 #include <QPainter>
 #include <QRadialGradient>

@@ -4,8 +4,8 @@
 // folder> <out.png>` writes it.
 #include "contact_sheet.h"
 
+#include "app/data_files.h"
 #include "asset_io.h"
-#include "media/data_files.h"
 #include "paint_util.h"
 #include "palette.h"
 

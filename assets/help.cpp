@@ -1,5 +1,5 @@
+#include "app/data_files.h"
 #include "asset_io.h"
-#include "media/data_files.h"
 
 #include <QFile>
 

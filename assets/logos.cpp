@@ -6,9 +6,9 @@
 #include "art.h"
 #include "buildings.h"
 #include "figures.h"
+#include "look/suits.h"
 #include "paint_util.h"
 #include "palette.h"
-#include "suits.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>

@@ -2,8 +2,8 @@
 // piece: its own key, tempo, progressions, motifs and band. The duel tracks
 // climb in force from the town's polka to the final battle with the Demon
 // King, and none of them loops: each closes on a held final chord.
+#include "app/data_files.h"
 #include "asset_io.h"
-#include "media/data_files.h"
 #include "music_compose.h"
 #include "music_tracks.h"
 

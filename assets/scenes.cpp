@@ -1,7 +1,7 @@
 #include "scenes.h"
 
+#include "app/data_files.h"
 #include "asset_io.h"
-#include "media/data_files.h"
 
 namespace {
 void writeSeries(const AssetContext& ctx, const char* prefix, const std::vector<QImage>& frames) {

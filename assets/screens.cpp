@@ -1,11 +1,11 @@
 // The "Data" pictures 1..11, plus the backdrop logo and the game-over picture
 // that the windows carry as their own design (written to the resource folder).
+#include "app/data_files.h"
 #include "art.h"
 #include "asset_io.h"
 #include "buttons.h"
 #include "logos.h"
 #include "maps.h"
-#include "media/data_files.h"
 #include "media/sheet_layout.h"
 #include "paint_util.h"
 #include "palette.h"

@@ -1,8 +1,8 @@
 // The fifteen sound effects "bData1" to "bData15". Each is built for the one
 // moment the game plays it; all are finished the same way (faded in and out,
 // peaks normalised to a few dB below full scale) so none jumps out of the mix.
+#include "app/data_files.h"
 #include "asset_io.h"
-#include "media/data_files.h"
 #include "sound_synth.h"
 
 #include <array>

@@ -3,8 +3,8 @@
 // buffer settings when a device exists, else the null output.
 //   effect_latency_ms: median of 30 effects
 //   effect_latency_max_ms: the slowest of them
+#include "app/shared_procedures.h"
 #include "app/state.h"
-#include "media/effects.h"
 #include "platform/audio_engine.h"
 #include "platform/audio_output.h"
 #include "platform/program_folder.h"

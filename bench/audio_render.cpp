@@ -1,7 +1,7 @@
 // How fast the mixer renders compared with real time, with the duel tracks
 // and the maps' looping effect playing.
 //   audio_render_realtime_factor: seconds of stereo audio per second of CPU
-#include "media/data_files.h"
+#include "app/data_files.h"
 #include "platform/audio_engine.h"
 #include "platform/audio_wave.h"
 

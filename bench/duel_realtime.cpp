@@ -12,11 +12,11 @@
 //     practice duel with music.
 #include "app/forms.h"
 #include "app/startup.h"
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "campaign/roster.h"
-#include "duel/duel.h"
-#include "duel/duel_hands.h"
 #include "duel/vantra_form.h"
+#include "kit/duel_hands.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
 
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
         RunFor(30);
         const uint64_t paintsBefore = card->paints();
         const auto k0 = Clock::now();
-        duel_hands::ReleaseKey(*f, PlayKeys[2]);
+        duel_hands::ReleaseKey(PlayKeys[2]);
         while (card->paints() == paintsBefore && Clock::now() - k0 < std::chrono::seconds(2))
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         const auto k1 = Clock::now();

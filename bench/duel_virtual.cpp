@@ -2,11 +2,11 @@
 // virtual time, from StartDuel until the window has closed, with the scripted
 // player on the keyboard against practice level 2. The median of 7 duels.
 #include "app/forms.h"
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "campaign/roster.h"
-#include "duel/auto_player.h"
-#include "duel/duel.h"
 #include "duel/vantra_form.h"
+#include "kit/auto_player.h"
 #include "platform/program_folder.h"
 #include "platform/random.h"
 #include "platform/settings_store.h"

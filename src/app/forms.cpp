@@ -21,7 +21,9 @@ QPointer<QWidget>& hostWidget() {
 
 GameForm::GameForm(QWidget* parent) : QWidget(parent) {}
 
-GameForm::~GameForm() { Forms::forget(this); }
+GameForm::~GameForm() {
+    Forms::forget(this);
+}
 
 void GameForm::Show() {
     show();
@@ -97,8 +99,12 @@ void GameForm::closeEvent(QCloseEvent* e) {
 
 namespace Forms {
 
-void setHost(QWidget* clientArea) { hostWidget() = clientArea; }
-QWidget* host() { return hostWidget(); }
+void setHost(QWidget* clientArea) {
+    hostWidget() = clientArea;
+}
+QWidget* host() {
+    return hostWidget();
+}
 
 GameForm* find(std::type_index type) {
     auto& r = registry();
@@ -139,6 +145,9 @@ void discardAll() {
     std::vector<QPointer<GameForm>> forms;
     for (auto& [type, f] : r) forms.push_back(f);
     r.clear();
+    // A hand-back still waiting to run would open the next window of a game
+    // that has ended.
+    host::sched().dropDeferred();
     for (auto& f : forms) {
         if (!f) continue;
         host::Timer::disableAllOwnedBy(f);

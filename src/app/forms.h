@@ -59,7 +59,8 @@ QWidget* host();
 GameForm* find(std::type_index type);
 void attach(std::type_index type, GameForm* form);
 void forget(GameForm* form);
-// Ends the program's windows at once, without their own closing steps.
+// Ends the program's windows at once, without their own closing steps, and
+// drops the calls deferred to the outermost level.
 void discardAll();
 
 template <class F>
@@ -92,4 +93,6 @@ bool Unload() {
 }  // namespace Forms
 
 // Twips to pixels at 100 %: the game's layouts are given in twips.
-constexpr int Tw(int twips) { return (twips * 2 + 15) / 30; }
+constexpr int Tw(int twips) {
+    return (twips * 2 + 15) / 30;
+}

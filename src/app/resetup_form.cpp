@@ -3,8 +3,8 @@
 #include "app/options.h"
 #include "app/settings_report.h"
 #include "app/state.h"
-#include "media/data_files.h"
-#include "media/pictures.h"
+#include "app/data_files.h"
+#include "app/picture_file.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
 

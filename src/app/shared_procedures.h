@@ -25,6 +25,8 @@ QString FoeLine(int32_t face, int32_t situation);
 // question makes a yes/no question; otherwise waitForOk makes an OK message and
 // false a timed one. Returns -1 when a question was answered yes, else 0.
 int16_t MesBox(int16_t face, const QString& speaker, const QString& text, bool question, bool waitForOk);
+// Face 28 is the guide, who speaks every briefing and system message.
+inline constexpr int16_t kGuideFace = 28;
 // "案内人", two spaces and the guide's name: the speaker of every guide message.
 QString GuideLine();
 // Display name of face 0..28; empty outside.

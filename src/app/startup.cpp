@@ -1,11 +1,11 @@
 #include "app/startup.h"
 
+#include "app/data_files.h"
 #include "app/forms.h"
 #include "app/options.h"
+#include "app/picture_file.h"
 #include "app/resetup_form.h"
 #include "app/state.h"
-#include "media/data_files.h"
-#include "media/pictures.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"

@@ -1,12 +1,13 @@
 #include "campaign/mes_form.h"
 
+#include "app/shared_procedures.h"
 #include "app/state.h"
+#include "look/dialogs.h"
+#include "look/look.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
 #include "platform/scheduler.h"
 #include "platform/timer.h"
-#include "shell/dialogs.h"
-#include "shell/shell_art.h"
 
 #include <QKeyEvent>
 #include <QLabel>

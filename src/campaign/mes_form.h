@@ -11,14 +11,10 @@ namespace host {
 class Timer;
 }
 
-// Shows the message window modally with a face, a speaker line and a text.
-// question makes a yes/no question; otherwise waitForOk makes an OK message and
-// false a timed one. Returns -1 when a question was answered yes, else 0.
-int16_t MesBox(int16_t face, const QString& speaker, const QString& text, bool question, bool waitForOk);
-
 // The message window: every line of dialogue and every system message. Its
 // form comes in through MesMode (0 timed, -1 OK, 1 question) and a question's
-// answer goes out through it (10 yes, 20 no).
+// answer goes out through it (10 yes, 20 no). MesBox (a shared procedure)
+// shows it.
 class MesForm : public GameForm {
     Q_OBJECT
 public:

@@ -1,15 +1,8 @@
 // Opening a duel and handing its result back to whoever opened it.
-#include "duel/duel.h"
-
 #include "app/shared_procedures.h"
 #include "app/state.h"
-#include "campaign/mes_form.h"
-#include "campaign/roster.h"
-#include "duel/foe_lines.h"
 #include "duel/hand_over.h"
 #include "duel/vantra_form.h"
-#include "shell/open_form.h"
-#include "shell/p_main_form.h"
 
 void StartDuel(const QString& name, int16_t face, int32_t paramA, int32_t paramB, int32_t paramC, int16_t music) {
     DuelFoeName = name;
@@ -23,15 +16,10 @@ void StartDuel(const QString& name, int16_t face, int32_t paramA, int32_t paramB
 
 namespace {
 constexpr uint8_t kFirstCastle = 1, kNewCastle = 2, kPractice = 255;
-DuelOutcome g_lastOutcome;
 }  // namespace
 
-DuelOutcome LastDuelOutcome() {
-    return g_lastOutcome;
-}
-
 void DuelEnd(bool won, int32_t score) {
-    g_lastOutcome = DuelOutcome{won, score};
+    Shared.LastDuel = DuelOutcome{won, score};
     switch (GameMode) {
         case kFirstCastle:
             LastWon = won;
@@ -53,9 +41,9 @@ void DuelEnd(bool won, int32_t score) {
             const QString text = won ? QStringLiteral("なかなかやりますね。もう一度練習しますか？")
                                      : QStringLiteral("まだまだ練習が足りませんね。もう一度練習しますか？");
             if (MesBox(kGuideFace, GuideLine(), text, true, false) == -1)
-                Forms::Get<p_MainForm>().Show();
+                ShowPractice();
             else
-                Forms::Get<OpenForm>().Show();
+                ShowTitle();
             break;
         }
         default:

@@ -1,4 +1,4 @@
-#include "duel/foe_lines.h"
+#include "app/shared_procedures.h"
 
 #include <array>
 

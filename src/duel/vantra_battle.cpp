@@ -2,6 +2,7 @@
 // hits when both sides want the same pile.
 #include "duel/vantra_form.h"
 
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "duel/battle_rules.h"
 #include "platform/random.h"
@@ -42,7 +43,7 @@ void VantraForm::ReDeal() {
     SetSlot(kRightPile, d);
     StallCount = kReDealCount;
     StartBanner(QStringLiteral("Go!!"), QStringLiteral("Go!!"));
-    Effect(6);
+    PlayEffect(6);
     EndCcheck();
 }
 
@@ -76,10 +77,7 @@ void VantraForm::ContestStart() {
     Label9->setText(QStringLiteral("Wait"));
     Picture5->show();
     Picture1->hide();
-    SetCardSetTimer(false);
-    AgainTimer.setEnabled(false);
-    eAvTimer.setEnabled(false);
-    eHeadTimer.setEnabled(false);
+    PlayRun(false);
     MashKey = 0;
     BattleOn = false;
     KeyPlayOn = false;
@@ -125,10 +123,7 @@ void VantraForm::BatEnd(bool playerWon) {
     Picture1->show();
     Picture5->hide();
     if (!EndCcheck()) {
-        SetCardSetTimer(true);
-        AgainTimer.setEnabled(true);
-        eAvTimer.setEnabled(true);
-        eHeadTimer.setEnabled(true);
+        PlayRun(true);
         BattleOn = false;
         KeyPlayOn = true;
         BatTimer.setEnabled(false);

@@ -2,10 +2,9 @@
 // later, the score and the hand-back.
 #include "duel/vantra_form.h"
 
+#include "app/shared_procedures.h"
 #include "app/state.h"
-#include "duel/duel.h"
 #include "duel/result_rules.h"
-#include "media/music.h"
 #include "platform/scheduler.h"
 
 bool VantraForm::EndCcheck() {
@@ -16,17 +15,14 @@ bool VantraForm::EndCcheck() {
     Picture4->show();
     Picture4->raise();
     Picture1->hide();
-    SetCardSetTimer(false);
-    eAvTimer.setEnabled(false);
-    eHeadTimer.setEnabled(false);
-    AgainTimer.setEnabled(false);
+    PlayRun(false);
     Timer2.setEnabled(false);  // the clock stops where the match ended
     if (Won) {
         StartBanner(QStringLiteral("You Win !!"), QStringLiteral("You Win !!"));
-        Effect(14);
+        PlayEffect(14);
     } else {
         StartBanner(QStringLiteral("You Lose.. "), QStringLiteral("You Lose.."));
-        Effect(7);
+        PlayEffect(7);
     }
     EndTimer.setEnabled(true);
     return true;
@@ -38,13 +34,16 @@ void VantraForm::EndTimer_Timer() {
 }
 
 void VantraForm::Form_Unload(bool&) {
-    // The hand-back below may wait in a message window; nothing of this
-    // window may tick behind it.
     host::Timer::disableAllOwnedBy(this);
     hide();
     host::DoEvents();
     StopMusic(DuelMusic);
     const int64_t elapsed = ClockSpan(StartTime, host::Clock());
     const int32_t score = DuelScore(Won, elapsed, FoeParams{FoeQuickBase, FoeTemper, FoeSkill}, FoeCount, MyCount);
-    DuelEnd(Won, score);
+    // The hand-back waits in message windows, counts points up and may start
+    // the next duel at once: it runs once this window is gone and no wait is
+    // running, so StartDuel gets a fresh window and nothing runs inside a
+    // dying one. A quit question open meanwhile is answered first.
+    const bool won = Won;
+    host::Defer([won, score] { DuelEnd(won, score); });
 }

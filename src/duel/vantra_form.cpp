@@ -2,17 +2,14 @@
 // the clock, the card redraw and the hook that follows every move.
 #include "duel/vantra_form.h"
 
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "duel/hand_over.h"
 #include "duel/result_rules.h"
-#include "media/data_files.h"
-#include "media/effects.h"
-#include "media/music.h"
 #include "media/pictures.h"
 #include "platform/program_folder.h"
 #include "platform/random.h"
 #include "platform/scheduler.h"
-#include "shell/menu.h"
 
 #include <QGuiApplication>
 #include <algorithm>
@@ -166,20 +163,16 @@ void VantraForm::CardSetTimer_Timer() {
     ArmRedraw();
 }
 
-void VantraForm::Effect(int n) {
-    if (!SoundOn) return;
-    host::ChDirProgram();
-    SndPlaySound(DataFileName("bData", n), SND_ASYNC);
-}
-
 void VantraForm::PlayWave(uint8_t code) {
     static constexpr int kFiles[] = {0, 1, 3, 9};  // MoveSound, RefuseSound, ContestSound
-    if (code >= 1 && code <= 3) Effect(kFiles[code]);
+    if (code >= 1 && code <= 3) PlayEffect(kFiles[code]);
     EndCcheck();
     StallCount = 1;
 }
 
-// Play runs: the redraw, the opponent and the stall watch.
+// Play runs: the redraw, the opponent and the stall watch. Every stop and
+// resumption of play (the start, a re-deal's end, a contest, the result)
+// switches this one group.
 void VantraForm::PlayRun(bool on) {
     SetCardSetTimer(on);
     eAvTimer.setEnabled(on);
@@ -193,15 +186,15 @@ void VantraForm::StartTimer_Timer() {
     switch (s) {
         case 0:
             StartBanner(QStringLiteral("OnYourMark"), QStringLiteral("OnYourMark"));
-            Effect(10);
+            PlayEffect(10);
             break;
         case 1:
             StartBanner(QStringLiteral("GetSet"), QStringLiteral("GetSet"));
-            Effect(4);
+            PlayEffect(4);
             break;
         case 2:
             StartBanner(QStringLiteral("Go!!"), QStringLiteral("Go!!"));
-            Effect(6);
+            PlayEffect(6);
             StartTime = host::Clock();
             Timer2.setEnabled(true);
             break;

@@ -152,7 +152,6 @@ private:
     void BuildControls();
     void Deal();
     void ShowGauge(Panel* box, ShapeBox* cover, const Gauge& gauge);
-    void Effect(int n);
     void StartBanner(const QString& shadow, const QString& front);
     void PlaceBannerLabel(QLabel* label, int twipsLeft);
     void SetLabelColour(QLabel* label, uint32_t bgr);

@@ -1,5 +1,6 @@
 // The duel window's controls, placed in twips as the window was designed.
 #include "duel/vantra_form.h"
+#include "look/palette.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -19,13 +20,6 @@ constexpr int kContestBarLeft = 150, kContestBarTop = 2160, kContestBarHeight = 
 
 QRect TwRect(int left, int top, int width, int height) {
     return QRect(Tw(left), Tw(top), Tw(width), Tw(height));
-}
-
-QFont Gothic(int pixelSize, bool bold = false) {
-    QFont f(QStringLiteral("IPAPGothic"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
 }
 
 template <class L = QLabel>
@@ -56,9 +50,9 @@ void VantraForm::BuildControls() {
     Image4 = new QLabel(this);
     Image4->setGeometry(TwRect(60, 60, 1275, 1500));
     Image4->setAlignment(Qt::AlignCenter);
-    Label4 = MakeLabel(this, QString(), TwRect(1440, 420, 1150, 450), Gothic(20, true), Qt::white);
-    Label1 = MakeLabel(this, QString(), TwRect(60, 1640, 2520, 330), Gothic(14, true), kText);
-    Label11 = MakeLabel(this, QStringLiteral("0分00秒"), TwRect(1200, 2000, 1335, 360), Gothic(17, true), kText,
+    Label4 = MakeLabel(this, QString(), TwRect(1440, 420, 1150, 450), look::Gothic(20, true), Qt::white);
+    Label1 = MakeLabel(this, QString(), TwRect(60, 1640, 2520, 330), look::Gothic(14, true), kText);
+    Label11 = MakeLabel(this, QStringLiteral("0分00秒"), TwRect(1200, 2000, 1335, 360), look::Gothic(17, true), kText,
                         Qt::AlignRight | Qt::AlignVCenter);
     for (int i = 0; i < 4; ++i) {
         Picture6[i] = new BarBox(this);
@@ -112,11 +106,11 @@ void VantraForm::BuildControls() {
         Picture5_MouseUp(button, shift, static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
     };
     Label7 = MakeLabel(Picture5, QStringLiteral("連打をしてください"), TwRect(0, 600, kTableWidth, 600),
-                       Gothic(22, true), kText, Qt::AlignCenter);
-    Label8[0] = MakeLabel(Picture5, QStringLiteral("You"), TwRect(kContestBarLeft, 1740, 1500, 400), Gothic(16, true),
-                          BgrColor(0x4040FF));
+                       look::Gothic(22, true), kText, Qt::AlignCenter);
+    Label8[0] = MakeLabel(Picture5, QStringLiteral("You"), TwRect(kContestBarLeft, 1740, 1500, 400),
+                          look::Gothic(16, true), BgrColor(0x4040FF));
     Label8[1] = MakeLabel(Picture5, QStringLiteral("Enemy"), TwRect(kContestBarLeft + 5535 - 1500, 1740, 1500, 400),
-                          Gothic(16, true), BgrColor(0xFF8040), Qt::AlignRight | Qt::AlignVCenter);
+                          look::Gothic(16, true), BgrColor(0xFF8040), Qt::AlignRight | Qt::AlignVCenter);
     Shape4 = new ShapeBox(Picture5, BgrColor(0xFF0000), QColor(230, 230, 240), 1);
     Shape4->setGeometry(TwRect(kContestBarLeft, kContestBarTop, 5535, kContestBarHeight));
     Shape3 = new ShapeBox(Picture5, BgrColor(0x0000FF));
@@ -156,7 +150,7 @@ void VantraForm::paintEvent(QPaintEvent* e) {
         p.drawRect(Image4->geometry().adjusted(-2, -2, 1, 1));
         // The captions never change, so they are part of the backdrop.
         p.setPen(kCaption);
-        p.setFont(Gothic(11));
+        p.setFont(look::Gothic(11));
         const auto caption = [&p](const QRect& r, const char* text) {
             p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(text));
         };

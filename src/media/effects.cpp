@@ -1,8 +1,9 @@
 #include "media/effects.h"
 
+#include "app/data_files.h"
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "app/wait.h"
-#include "media/data_files.h"
 #include "platform/audio_engine.h"
 #include "platform/audio_output.h"
 #include "platform/program_folder.h"

@@ -15,6 +15,6 @@ inline constexpr uint32_t SND_LOOP = 0x0008;
 // the sound has played; SND_LOOP needs SND_ASYNC and repeats until the next
 // call. False when nothing could be started.
 bool SndPlaySound(const QString& file, uint32_t flags);
-// Plays "bData<n>._vx" of the program folder asynchronously when sound
-// effects are on; with them off it does nothing at all.
-void PlayEffect(int32_t n);
+// PlayEffect(n), declared with the other shared procedures, plays
+// "bData<n>._vx" of the program folder asynchronously when sound effects are
+// on; with them off it does nothing at all.

@@ -1,17 +1,13 @@
 #include "media/mci.h"
 
+#include "app/state.h"
 #include "app/wait.h"
-#include "media/music.h"
+#include "media/sound_font.h"
 #include "platform/audio_commands.h"
 #include "platform/audio_output.h"
 #include "platform/message_box.h"
 
 #include <algorithm>
-
-QString MciLastText;
-int32_t MciLastError = 0;
-QString MciReply;
-QString MciErrorText;
 
 namespace {
 

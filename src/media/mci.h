@@ -1,12 +1,11 @@
 #pragma once
+// The multimedia command layer: command strings in, a reply or an error out.
+// The last result (MciLastText, MciLastError, MciReply, MciErrorText) is kept
+// with the other program-wide values in app/state.h.
+#include "app/state.h"
+
 #include <QString>
 #include <cstdint>
-
-// The multimedia command layer: command strings in, a reply or an error out.
-extern QString MciLastText;
-extern int32_t MciLastError;
-extern QString MciReply;
-extern QString MciErrorText;
 
 void MciSend(const QString& command, bool showError);
 void MciPlay(const QString& alias, bool wait, const QString& from, const QString& to, bool showError);

@@ -1,13 +1,10 @@
 #pragma once
 // Pictures from the data files and the program's built-in pictures.
-#include <QCursor>
+#include "app/picture_file.h"
+
 #include <QPixmap>
 #include <QString>
 
-// Loads a data picture by bare file name from the program folder (made current
-// first). An empty name gives an empty picture; a file that is missing or not a
-// picture gives a null one.
-QPixmap LoadPicture(const QString& name);
 // A built-in picture by resource number: card value + 10 (11..62) or face + 63
 // (63..91). The 2x version is used on high-density screens.
 QPixmap LoadResPicture(int number, qreal devicePixelRatio = 0);
@@ -15,8 +12,10 @@ QPixmap LoadResPicture(int number, qreal devicePixelRatio = 0);
 // its 2x version on high-density screens.
 QPixmap LoadBuiltInPicture(const QString& name, qreal devicePixelRatio = 0);
 // The card face of card value v (1..52); empty for 0.
-inline QPixmap CardPicture(int value) { return value > 0 ? LoadResPicture(value + 10) : QPixmap(); }
+inline QPixmap CardPicture(int value) {
+    return value > 0 ? LoadResPicture(value + 10) : QPixmap();
+}
 // The portrait of face number f (0..28).
-inline QPixmap FacePicture(int face) { return LoadResPicture(face + 63); }
-// The shared hand cursor (loaded at start-up into HandCursor).
-QCursor HandCursorShape();
+inline QPixmap FacePicture(int face) {
+    return LoadResPicture(face + 63);
+}

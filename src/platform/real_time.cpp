@@ -48,19 +48,44 @@ void RealScheduler::timersChanged() {
     wake_.start(delay);
 }
 
+void RealScheduler::deferAdded() {
+    postFlush();
+}
+
+void RealScheduler::postFlush() {
+    if (flushPosted_) return;
+    flushPosted_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            flushPosted_ = false;
+            // Inside a wait the calls keep: the wait's end posts the flush again.
+            if (waits_ == 0) runDeferred();
+        },
+        Qt::QueuedConnection);
+}
+
+void RealScheduler::leaveWait() {
+    if (--waits_ == 0 && hasDeferred()) postFlush();
+}
+
 void RealScheduler::waitNested(const std::function<void()>& loop) {
     // A wait entered from a timer's tick must still let the other timers tick,
     // so the wake-up is armed now instead of after the tick.
     const bool outer = planning_;
     planning_ = false;
     timersChanged();
+    enterWait();
     loop();
+    leaveWait();
     planning_ = outer;
 }
 
 void RealScheduler::doEvents() {
+    enterWait();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     wake();
+    leaveWait();
 }
 
 void RealScheduler::sleepUntil(uint64_t target) {

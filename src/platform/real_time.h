@@ -20,8 +20,18 @@ public:
     void waitUntil(const std::function<bool()>& done) override;
     void timersChanged() override;
 
+protected:
+    void deferAdded() override;
+
 private:
     void wake();
+    // Runs the deferred calls from the event loop once no wait is running.
+    void postFlush();
+    // Counts a wait of the game's for as long as it runs.
+    void enterWait() { ++waits_; }
+    void leaveWait();
+    int waits_ = 0;
+    bool flushPosted_ = false;
     // Runs a nested wait with the wake-up armed for the timers due during it.
     void waitNested(const std::function<void()>& loop);
     QTimer wake_;

@@ -15,7 +15,9 @@ Scheduler& realScheduler() {
 }
 }  // namespace
 
-Scheduler& sched() { return g_installed ? *g_installed : realScheduler(); }
+Scheduler& sched() {
+    return g_installed ? *g_installed : realScheduler();
+}
 
 Scheduler* installScheduler(Scheduler* s) {
     Scheduler* old = g_installed;
@@ -23,9 +25,25 @@ Scheduler* installScheduler(Scheduler* s) {
     return old;
 }
 
-uint32_t Clock() { return static_cast<uint32_t>(sched().now()); }
+uint32_t Clock() {
+    return static_cast<uint32_t>(sched().now());
+}
 
-void DoEvents() { sched().doEvents(); }
+void DoEvents() {
+    sched().doEvents();
+}
+
+void Defer(std::function<void()> fn) {
+    sched().defer(std::move(fn));
+}
+
+void Scheduler::runDeferred() {
+    while (!deferred_.empty()) {
+        std::function<void()> fn = std::move(deferred_.front());
+        deferred_.erase(deferred_.begin());
+        fn();
+    }
+}
 
 void RunModal(QWidget* w) {
     if (!w) return;

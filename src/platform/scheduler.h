@@ -50,10 +50,28 @@ public:
     // Called when a timer's countdown changed, so the wake-up can be re-planned.
     virtual void timersChanged() {}
 
+    // Runs `fn` once every handler and every wait running now has returned, at
+    // the outermost level of the event loop. Calls run in the order given.
+    void defer(std::function<void()> fn) {
+        deferred_.push_back(std::move(fn));
+        deferAdded();
+    }
+    // Forgets the calls not run yet (the program is ending).
+    void dropDeferred() { deferred_.clear(); }
+    bool hasDeferred() const { return !deferred_.empty(); }
+
     TimerQueue& queue() { return queue_; }
 
 protected:
+    // A call was deferred: make sure the outermost level will run it.
+    virtual void deferAdded() {}
+    // Runs the deferred calls, including those they defer in turn.
+    void runDeferred();
+
     TimerQueue queue_;
+
+private:
+    std::vector<std::function<void()>> deferred_;
 };
 
 // The installed scheduler; the real one unless a test installed a virtual one.
@@ -65,6 +83,9 @@ Scheduler* installScheduler(Scheduler* s);
 uint32_t Clock();
 // Handles pending window events once.
 void DoEvents();
+// Runs `fn` once the handler that calls this, whoever called that handler and
+// every wait now running have returned (Scheduler::defer).
+void Defer(std::function<void()> fn);
 // Shows a window modally: the caller waits until it is hidden or destroyed,
 // while timers of other windows keep running.
 void RunModal(QWidget* w);

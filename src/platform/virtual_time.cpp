@@ -14,14 +14,24 @@ VirtualScheduler::VirtualScheduler(uint64_t start) : start_(start), now_(start) 
     previous_ = installScheduler(this);
 }
 
-VirtualScheduler::~VirtualScheduler() { installScheduler(previous_); }
+VirtualScheduler::~VirtualScheduler() {
+    installScheduler(previous_);
+}
 
 void VirtualScheduler::pumpEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     // Unloaded windows are destroyed only when the test itself lets time pass:
     // any wait of the game's may still be running inside one of their handlers,
     // even one a test called directly.
-    if (depth_ == 0 && gameWaits_ == 0) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (depth_ != 0 || gameWaits_ != 0) return;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Deferred calls run here too, after the windows unloaded before them are gone.
+    if (hasDeferred()) {
+        ++depth_;
+        runDeferred();
+        --depth_;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 bool VirtualScheduler::step(uint64_t limit) {
@@ -86,8 +96,7 @@ void VirtualScheduler::waitUntil(const std::function<bool()>& done) {
     pumpEvents();
     while (!done()) {
         if (!step(limit)) {
-            std::fprintf(stderr,
-                         "virtual time: a wait can never end (nothing is scheduled, or %llu ms passed)\n",
+            std::fprintf(stderr, "virtual time: a wait can never end (nothing is scheduled, or %llu ms passed)\n",
                          static_cast<unsigned long long>(waitLimit_));
             std::abort();
         }

@@ -1,11 +1,11 @@
 #include "shell/about_form.h"
 
-#include "media/data_files.h"
+#include "app/data_files.h"
+#include "look/dialogs.h"
+#include "look/look.h"
 #include "media/pictures.h"
 #include "platform/launcher.h"
 #include "platform/message_box.h"
-#include "shell/dialogs.h"
-#include "shell/shell_art.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "shell/back_form.h"
 
+#include "look/look.h"
 #include "media/pictures.h"
-#include "shell/shell_art.h"
 
 #include <QLabel>
 #include <QPainter>

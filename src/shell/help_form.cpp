@@ -1,9 +1,9 @@
 #include "shell/help_form.h"
 
-#include "media/data_files.h"
+#include "app/data_files.h"
+#include "look/dialogs.h"
 #include "platform/launcher.h"
 #include "platform/program_folder.h"
-#include "shell/dialogs.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,10 @@
 #include "shell/key_form.h"
 
+#include "app/shared_procedures.h"
 #include "app/state.h"
+#include "look/look.h"
 #include "platform/virtual_keys.h"
-#include "shell/dialogs.h"
-#include "shell/shell_art.h"
+#include "look/dialogs.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -24,7 +24,4 @@ protected:
     void showEvent(QShowEvent* e) override;
 };
 
-// Shows the key-capture window modally and returns the code of the key
-// released in it (a Windows virtual-key code), or 0 when it was closed without
-// a key.
-int16_t CaptureKey();
+// CaptureKey (a shared procedure) shows it modally.

@@ -2,19 +2,16 @@
 
 #include "app/settings_report.h"
 #include "app/shared_procedures.h"
-#include "campaign/mes_form.h"
-#include "campaign/roster.h"
+#include "look/look.h"
 #include "media/mci.h"
 #include "platform/launcher.h"
 #include "platform/scheduler.h"
 #include "shell/about_form.h"
 #include "shell/back_form.h"
 #include "shell/help_form.h"
-#include "shell/menu.h"
 #include "shell/open_form.h"
 #include "shell/p_main_form.h"
 #include "shell/placement.h"
-#include "shell/shell_art.h"
 
 #include <QAction>
 #include <QApplication>

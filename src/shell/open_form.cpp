@@ -2,16 +2,12 @@
 
 #include "app/shared_procedures.h"
 #include "app/state.h"
-#include "campaign/mes_form.h"
-#include "campaign/roster.h"
-#include "media/music.h"
+#include "look/look.h"
 #include "platform/program_folder.h"
 #include "platform/scheduler.h"
 #include "shell/mein_form.h"
-#include "shell/menu.h"
 #include "shell/option_form.h"
 #include "shell/p_main_form.h"
-#include "shell/shell_art.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -50,6 +46,10 @@ OpenForm::OpenForm() {
         connect(b, &PlaqueButton::clicked, this, [this, i] { Image1_Click(i); });
         Image1[static_cast<size_t>(i)] = b;
     }
+}
+
+void ShowTitle() {
+    Forms::Get<OpenForm>().Show();
 }
 
 void OpenForm::Form_Load() {

@@ -2,15 +2,14 @@
 
 #include "app/options.h"
 #include "app/settings_report.h"
+#include "app/shared_procedures.h"
 #include "app/state.h"
-#include "campaign/mes_form.h"
-#include "campaign/roster.h"
+#include "look/dialogs.h"
+#include "look/look.h"
 #include "platform/rounding.h"
 #include "platform/settings_store.h"
-#include "shell/dialogs.h"
 #include "shell/key_form.h"
 #include "shell/key_name.h"
-#include "shell/shell_art.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,14 +1,12 @@
 #include "shell/p_main_form.h"
 
+#include "app/data_files.h"
+#include "app/shared_procedures.h"
 #include "app/state.h"
-#include "campaign/mes_form.h"
-#include "campaign/roster.h"
-#include "duel/duel.h"
-#include "media/data_files.h"
+#include "look/look.h"
 #include "media/pictures.h"
 #include "platform/scheduler.h"
 #include "shell/open_form.h"
-#include "shell/shell_art.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -43,6 +41,10 @@ void Bot(int16_t level) {
     const PracticeValues v = PracticeLevelValues(level);
     GameMode = kPracticeMode;
     StartDuel(GuideLine(), kGuideFace, v.paramA, v.paramB, v.paramC, kPracticeMusic);
+}
+
+void ShowPractice() {
+    Forms::Get<p_MainForm>().Show();
 }
 
 p_MainForm::p_MainForm() {

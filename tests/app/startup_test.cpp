@@ -1,9 +1,9 @@
 #include "app/startup.h"
+#include "app/data_files.h"
 #include "app/forms.h"
 #include "app/options.h"
 #include "app/resetup_form.h"
 #include "app/state.h"
-#include "media/data_files.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
 #include "support/full_disk.h"
@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
                   f.write("this is not a picture");
               }},
         Fault{"UnreadableSettingsFile",
-              [](StartupTest& t) {
+              [](StartupTest&) {
                   QString p = host::settings().path();
                   QDir().mkpath(QFileInfo(p).absolutePath());
                   QFile f(p);

@@ -92,10 +92,12 @@ TEST(Distinct, AFullDuelTableReadsCardByCard) {
         const QPoint at(kPlaces[i].left / 15, kPlaces[i].top / 15);
         const QRect cardRect(at, QSize(70, 90));
         // No card covers another's place.
-        for (int j = 0; j < 10; ++j)
-            if (j != i)
+        for (int j = 0; j < 10; ++j) {
+            if (j != i) {
                 EXPECT_FALSE(
                     cardRect.intersects(QRect(QPoint(kPlaces[j].left / 15, kPlaces[j].top / 15), QSize(70, 90))));
+            }
+        }
         ASSERT_TRUE(table.rect().contains(cardRect));
         // Read rank and suit off the table and name the card from them.
         const QImage seen = table.copy(cardRect);

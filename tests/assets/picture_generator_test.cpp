@@ -1,5 +1,5 @@
 // The generator draws the same pictures every time it runs, byte for byte.
-#include "media/data_files.h"
+#include "app/data_files.h"
 
 #include <gtest/gtest.h>
 

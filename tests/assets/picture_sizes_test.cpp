@@ -1,5 +1,5 @@
 // Every picture the game loads decodes and has the size its window expects.
-#include "media/data_files.h"
+#include "app/data_files.h"
 #include "media/sheet_layout.h"
 #include "pictures.h"
 

@@ -1,6 +1,6 @@
 // Scene frames played quickly one after another must move in small even steps,
 // not jump; and the prologue's last frame must let white text be read on it.
-#include "media/data_files.h"
+#include "app/data_files.h"
 #include "pictures.h"
 
 #include <gtest/gtest.h>

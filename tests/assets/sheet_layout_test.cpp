@@ -1,7 +1,7 @@
 // The button and message sheets are cut by the windows at fixed cells: each
 // drawn button must lie exactly in its cell, or the windows show halves of two.
 #include "media/sheet_layout.h"
-#include "media/data_files.h"
+#include "app/data_files.h"
 #include "pictures.h"
 
 #include <gtest/gtest.h>

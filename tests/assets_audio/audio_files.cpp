@@ -38,7 +38,7 @@ WaveFile ReadWave(const QByteArray& b) {
     for (qsizetype at = 12; at + 8 <= b.size();) {
         const QByteArray id = b.mid(at, 4);
         const uint32_t size = Le(b, at + 4, 4);
-        if (at + 8 + size > static_cast<uint64_t>(b.size())) {
+        if (static_cast<uint64_t>(at) + 8 + size > static_cast<uint64_t>(b.size())) {
             w.error = "chunk runs past the end";
             return w;
         }

@@ -1,6 +1,6 @@
 // The generator writes the same sounds and music every time it runs.
+#include "app/data_files.h"
 #include "audio_files.h"
-#include "media/data_files.h"
 
 #include <gtest/gtest.h>
 

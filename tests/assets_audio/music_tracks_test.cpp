@@ -1,6 +1,6 @@
 // The nineteen generated music tracks, read back from the program folder.
+#include "app/data_files.h"
 #include "audio_files.h"
-#include "media/data_files.h"
 #include "platform/audio_midi_file.h"
 #include "track_uses.h"
 
@@ -26,8 +26,11 @@ TEST(MusicTracks, EveryTrackIsAWellFormedGeneralMidiFile) {
         // A key struck again before its note-off would be cut short by that note-off.
         EXPECT_EQ(m.restruckNotes, 0);
         // Every melodic channel that plays says which instrument it is.
-        for (int ch : m.channelsWithNotes())
-            if (ch != kDrums) EXPECT_GE(m.programs[static_cast<size_t>(ch)], 0) << "channel " << ch;
+        for (int ch : m.channelsWithNotes()) {
+            if (ch != kDrums) {
+                EXPECT_GE(m.programs[static_cast<size_t>(ch)], 0) << "channel " << ch;
+            }
+        }
         // The game's own sequencer accepts the file and times it as we do.
         const QByteArray bytes = ReadProgramFile(DataFileName("cData", u.n));
         const auto info =

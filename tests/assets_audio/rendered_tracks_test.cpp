@@ -1,7 +1,7 @@
 // Every music track, played through the game's own audio engine, still sounds
 // when its screen's minimum time is reached, and then comes to an end.
+#include "app/data_files.h"
 #include "audio_files.h"
-#include "media/data_files.h"
 #include "platform/audio_engine.h"
 #include "track_uses.h"
 

@@ -1,6 +1,6 @@
 // The fifteen generated sound effects, read back from the program folder.
+#include "app/data_files.h"
 #include "audio_files.h"
-#include "media/data_files.h"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include "app/shared_procedures.h"
 #include "campaign/mes_form.h"
 #include "duel/battle_rules.h"
-#include "duel/duel_hands.h"
-#include "duel/foe_lines.h"
 #include "duel_fixture.h"
+#include "kit/duel_hands.h"
 #include "platform/random.h"
 #include "platform/scheduler.h"
 #include "shell/open_form.h"
@@ -37,8 +37,8 @@ protected:
 TEST_F(BattleTest, ContestWonByTheMashKey) {
     VantraForm& f = contested();
     contestNext();
-    ReleaseKey(f, Z);
-    ReleaseKey(f, S);
+    ReleaseKey(Z);
+    ReleaseKey(S);
     EXPECT_TRUE(f.Picture5->isVisible());
     EXPECT_FALSE(f.Picture1->isVisible());
     EXPECT_EQ(f.Label9->text(), QStringLiteral("Wait"));
@@ -49,7 +49,7 @@ TEST_F(BattleTest, ContestWonByTheMashKey) {
     for (host::Timer* t : {&f.AgainTimer, &f.eAvTimer, &f.eHeadTimer}) EXPECT_FALSE(t->enabled());
     EXPECT_FALSE(f.cardSetEnabled());
 
-    ReleaseKey(f, X);
+    ReleaseKey(X);
     EXPECT_EQ(f.MashKey, 0) << "hits before \"Go!!\" do not count";
     advance(499);
     EXPECT_FALSE(f.BattleOn);
@@ -58,14 +58,14 @@ TEST_F(BattleTest, ContestWonByTheMashKey) {
     EXPECT_EQ(f.Label9->text(), QStringLiteral("Go!!"));
     EXPECT_EQ(f.BatTimer.interval(), 152);
 
-    ReleaseKey(f, X);
+    ReleaseKey(X);
     EXPECT_EQ(f.MashKey, X);
-    for (int i = 0; i < 3; ++i) ReleaseKey(f, Z);
+    for (int i = 0; i < 3; ++i) ReleaseKey(Z);
     EXPECT_EQ(f.MyHits, 1) << "only the latched key counts";
-    for (int i = 0; i < 8; ++i) ReleaseKey(f, X);
+    for (int i = 0; i < 8; ++i) ReleaseKey(X);
     EXPECT_EQ(f.MyHits, 9);
     EXPECT_EQ(f.Shape3->width(), Tw(5032));
-    ReleaseKey(f, X);
+    ReleaseKey(X);
     EXPECT_EQ(f.slot(5), Mine(5));
     EXPECT_EQ(f.slot(1), 0);
     EXPECT_EQ(f.slot(7), Theirs(3));
@@ -112,7 +112,7 @@ TEST_F(BattleTest, ContestWonByLeftClicks) {
     EXPECT_FALSE(f.Image1[2]->draggable());
     advance(500);
     ClickContest(f, Qt::RightButton);
-    ReleaseKey(f, X);
+    ReleaseKey(X);
     EXPECT_EQ(f.MyHits, 0) << "the right button and the keys do not count";
     for (int i = 0; i < 9; ++i) ClickContest(f);
     EXPECT_EQ(f.MyHits, 9);
@@ -167,8 +167,8 @@ TEST_F(BattleTest, NoContestWhenTheOpponentCouldNotAnswer) {
     f.SetSlot(7, Theirs(9));
     advance(1);
     contestNext();
-    ReleaseKey(f, Z);
-    ReleaseKey(f, S);
+    ReleaseKey(Z);
+    ReleaseKey(S);
     EXPECT_FALSE(f.Picture5->isVisible());
     EXPECT_EQ(f.slot(5), Mine(5));
 }
@@ -215,8 +215,8 @@ TEST_F(StallTest, ReDealAfterTwoQuietTicksThenResume) {
 TEST_F(StallTest, ARefusedMovePostponesTheReDeal) {
     VantraForm& f = stalled();
     advance(2998);  // 11000
-    ReleaseKey(f, X);
-    ReleaseKey(f, S);  // a 2 on a 7: refused, but it is a move
+    ReleaseKey(X);
+    ReleaseKey(S);  // a 2 on a 7: refused, but it is a move
     EXPECT_EQ(f.StallCount, 1);
     advance(1000);  // 12000
     EXPECT_FALSE(f.Picture4->isVisible());
@@ -291,8 +291,8 @@ TEST_F(EndTest, LayingTheLastCardWinsAtOnceAndScores) {
     VantraForm& f = lastCard();
     // Closing 40 s after "Go!!": the practice example.
     f.StartTime = host::Clock() + 3000 - 40000;
-    ReleaseKey(f, Z);
-    ReleaseKey(f, S);
+    ReleaseKey(Z);
+    ReleaseKey(S);
     EXPECT_TRUE(f.Won);
     EXPECT_TRUE(f.Picture4->isVisible());
     EXPECT_FALSE(f.Picture1->isVisible());
@@ -319,8 +319,8 @@ TEST_F(EndTest, LayingTheLastCardWinsAtOnceAndScores) {
 TEST_F(EndTest, PracticeAgainAfterAWin) {
     VantraForm& f = lastCard();
     f.StartTime = host::Clock() + 3000 - 60000;
-    ReleaseKey(f, Z);
-    ReleaseKey(f, S);
+    ReleaseKey(Z);
+    ReleaseKey(S);
     answerAt(3000 + 100, true);
     advance(3200);
     EXPECT_EQ(LastDuelOutcome().score, 1500 + 4000 + 1000) << "60 s gives a bonus of 1500";

@@ -2,9 +2,9 @@
 // A duel window in virtual time: the default keys, practice against the
 // guide, and helpers to freeze the opponent and lay out the table by hand.
 #include "app/forms.h"
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "campaign/roster.h"
-#include "duel/duel.h"
 #include "duel/vantra_form.h"
 #include "support/game_test.h"
 

@@ -2,8 +2,8 @@
 // stall watch are stopped, so only the player's input changes anything.
 // PlayWave always resets StallCount to 1, so a StallCount left at 7 shows
 // that no move (and no sound) happened.
-#include "duel/duel_hands.h"
 #include "duel_fixture.h"
+#include "kit/duel_hands.h"
 #include "platform/random.h"
 
 #include <functional>
@@ -32,22 +32,22 @@ protected:
 TEST_F(DuelInputTest, KeysDrawPickUnpickAndLay) {
     // Piles: 5 and the opponent's 10; the player's row empty.
     VantraForm& f = table({0, 0, 0, 0, Mine(5), Theirs(10), 0, 0, 0, 0});
-    ReleaseKey(f, Z);
+    ReleaseKey(Z);
     EXPECT_EQ(f.slot(1), f.MyDeck[24]);
     EXPECT_EQ(f.MyCount, 24);
     EXPECT_EQ(f.StallCount, 1);
     advance(1);
 
     f.StallCount = kUntouched;
-    ReleaseKey(f, Z);
+    ReleaseKey(Z);
     EXPECT_EQ(f.Selected, 1);
     EXPECT_TRUE(f.Shape5->isVisible());
     EXPECT_EQ(f.Shape5->x(), Tw(180));
-    ReleaseKey(f, Z);
+    ReleaseKey(Z);
     EXPECT_EQ(f.Selected, 0) << "the same key puts the card back";
     EXPECT_FALSE(f.Shape5->isVisible());
     EXPECT_EQ(f.StallCount, kUntouched) << "without a sound";
-    ReleaseKey(f, S);
+    ReleaseKey(S);
     EXPECT_EQ(f.StallCount, kUntouched) << "a pile key with nothing picked only hides the cursor";
 
     f.SetSlot(1, Mine(6));
@@ -55,27 +55,27 @@ TEST_F(DuelInputTest, KeysDrawPickUnpickAndLay) {
     f.SetSlot(3, Mine(9) + 13);
     f.SetSlot(4, Mine(2));
     advance(1);
-    ReleaseKey(f, Z);
-    ReleaseKey(f, S);
+    ReleaseKey(Z);
+    ReleaseKey(S);
     EXPECT_EQ(f.slot(5), Mine(6));
     EXPECT_EQ(f.slot(1), 0);
     EXPECT_EQ(f.StallCount, 1);
 
     f.StallCount = kUntouched;
-    ReleaseKey(f, X);
-    ReleaseKey(f, S);
+    ReleaseKey(X);
+    ReleaseKey(S);
     EXPECT_EQ(f.slot(2), Mine(9)) << "a 9 does not go on a 6";
     EXPECT_EQ(f.StallCount, 1) << "the refusal sounds";
     EXPECT_EQ(f.Selected, 0);
 
-    ReleaseKey(f, X);
-    ReleaseKey(f, C);
+    ReleaseKey(X);
+    ReleaseKey(C);
     EXPECT_EQ(f.slot(3), Mine(9)) << "the picked 9 lies on the other 9";
     EXPECT_EQ(f.slot(2), 0);
 
     f.StallCount = kUntouched;
-    ReleaseKey(f, C);
-    ReleaseKey(f, V);
+    ReleaseKey(C);
+    ReleaseKey(V);
     EXPECT_EQ(f.slot(3), Mine(9));
     EXPECT_EQ(f.slot(4), Mine(2));
     EXPECT_EQ(f.StallCount, 1) << "different ranks are refused";
@@ -122,12 +122,12 @@ TEST_F(DuelInputTest, AHeldKeyActsOnce) {
 TEST_F(DuelInputTest, KeysWithTheDeckExhausted) {
     VantraForm& f = table({0, Mine(8), 0, 0, Mine(5), Theirs(10), 0, 0, 0, 0});
     f.MyCount = 1;
-    ReleaseKey(f, Z);
+    ReleaseKey(Z);
     EXPECT_EQ(f.slot(1), 0);
     EXPECT_EQ(f.Selected, 0);
     EXPECT_EQ(f.StallCount, kUntouched) << "an empty place with nothing picked does nothing";
-    ReleaseKey(f, X);
-    ReleaseKey(f, Z);
+    ReleaseKey(X);
+    ReleaseKey(Z);
     EXPECT_EQ(f.StallCount, 1) << "with a card picked it is refused";
     EXPECT_EQ(f.Selected, 0);
     EXPECT_EQ(f.slot(2), Mine(8));
@@ -136,7 +136,7 @@ TEST_F(DuelInputTest, KeysWithTheDeckExhausted) {
 TEST_F(DuelInputTest, KeysDoNothingWithTheMouseChosen) {
     InputDevice = 0;
     VantraForm& f = table({Mine(6), 0, 0, 0, Mine(5), Theirs(10), 0, 0, 0, 0});
-    for (int16_t key : {Z, X, S, D}) ReleaseKey(f, key);
+    for (int16_t key : {Z, X, S, D}) ReleaseKey(key);
     EXPECT_EQ(f.slot(1), Mine(6));
     EXPECT_EQ(f.slot(2), 0);
     EXPECT_EQ(f.Selected, 0);
@@ -146,9 +146,9 @@ TEST_F(DuelInputTest, KeysDoNothingWithTheMouseChosen) {
 TEST_F(DuelInputTest, ConfiguredKeysAreTheOnesThatPlay) {
     PlayKeys = {37, 39, 49, 50, 51, 52};  // arrows for the piles, 1 2 3 4 for the places
     VantraForm& f = table({0, 0, 0, 0, Mine(5), Theirs(10), 0, 0, 0, 0});
-    ReleaseKey(f, Z);
+    ReleaseKey(Z);
     EXPECT_EQ(f.slot(1), 0);
-    ReleaseKey(f, 51);
+    ReleaseKey(51);
     EXPECT_NE(f.slot(3), 0);
 }
 

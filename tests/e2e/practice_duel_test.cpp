@@ -3,16 +3,16 @@
 // the player watches the countdown, plays to the end with the keyboard or the
 // mouse, and answers the guide's question afterwards.
 #include "app/forms.h"
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "campaign/mes_form.h"
-#include "duel/auto_player.h"
-#include "duel/duel.h"
 #include "duel/result_rules.h"
 #include "duel/vantra_form.h"
+#include "kit/auto_player.h"
+#include "look/look.h"
 #include "platform/scheduler.h"
 #include "shell/open_form.h"
 #include "shell/p_main_form.h"
-#include "shell/shell_art.h"
 #include "support/game_test.h"
 
 #include <QCoreApplication>
@@ -123,7 +123,9 @@ TEST_P(PracticeDuel, PlaysToTheEnd) {
     EXPECT_EQ(Forms::Find<VantraForm>(), nullptr);
     EXPECT_EQ(LastDuelOutcome().won, m.wins);
     EXPECT_EQ(LastDuelOutcome().score, expected);
-    if (m.wins) EXPECT_GT(LastDuelOutcome().score, 0);
+    if (m.wins) {
+        EXPECT_GT(LastDuelOutcome().score, 0);
+    }
     EXPECT_EQ(Forms::IsLoaded<p_MainForm>(), m.practiseAgain);
     EXPECT_EQ(Forms::IsLoaded<OpenForm>(), !m.practiseAgain);
 }

@@ -1,7 +1,7 @@
 // Every music track and every sound effect the game ships makes itself heard
 // when rendered, whatever the art in the files happens to be.
+#include "app/data_files.h"
 #include "audio_fixtures.h"
-#include "media/data_files.h"
 #include "platform/audio_output.h"
 
 #include <gtest/gtest.h>

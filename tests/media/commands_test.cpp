@@ -95,7 +95,9 @@ TEST_F(CommandTest, CommandsAndTheirErrorCodes) {
     for (const Step& s : steps) {
         CommandResult r = mci.send(s.command);
         EXPECT_EQ(r.error, s.error) << s.command;
-        if (r.error) EXPECT_TRUE(ErrorText(r.error)) << "no text for " << r.error;
+        if (r.error) {
+            EXPECT_TRUE(ErrorText(r.error)) << "no text for " << r.error;
+        }
     }
 }
 

@@ -1,13 +1,14 @@
 // The game's side of sound: the command layer with its error box, the music
 // procedures with MusicOn, and the effects with SoundOn, always from the
 // program folder.
+#include "app/data_files.h"
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "audio_fixtures.h"
-#include "media/data_files.h"
 #include "media/effects.h"
 #include "media/mci.h"
-#include "media/music.h"
 #include "media/pictures.h"
+#include "media/sound_font.h"
 #include "platform/audio_commands.h"
 #include "platform/audio_output.h"
 #include "platform/program_folder.h"

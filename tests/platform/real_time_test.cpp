@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <string>
+#include <vector>
 
 using host::Timer;
 
@@ -51,5 +53,27 @@ INSTANTIATE_TEST_SUITE_P(Waits, RealTimeNestedWait,
                          ::testing::Values(WaitCase{"ModalWindow", [](QWidget& w) { host::RunModal(&w); }},
                                            WaitCase{"WaitMs", [](QWidget&) { WaitMs(60); }}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// As in virtual time, a call deferred inside a wait keeps until the wait and
+// the handler around it have returned to the event loop.
+TEST(RealTime, ADeferredCallRunsOnceTheWaitAndItsHandlerHaveReturned) {
+    std::vector<std::string> log;
+    Timer inner(nullptr, 5, [&] {
+        inner.setEnabled(false);
+        host::Defer([&] { log.push_back("deferred"); });
+    });
+    Timer outer(nullptr, 5, [&] {
+        outer.setEnabled(false);
+        inner.setEnabled(true);
+        WaitMs(40);
+        log.push_back("wait over");
+        host::DoEvents();
+        log.push_back("handler ends");
+    });
+    outer.setEnabled(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.size() == 3; }, 10000));
+    const std::vector<std::string> expected{"wait over", "handler ends", "deferred"};
+    EXPECT_EQ(log, expected);
+}
 
 }  // namespace

@@ -1,8 +1,8 @@
+#include "platform/virtual_time.h"
 #include "app/forms.h"
 #include "app/wait.h"
 #include "platform/scheduler.h"
 #include "platform/timer.h"
-#include "platform/virtual_time.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,8 @@ TEST(VirtualTime, WaitMsZeroHandlesEventsOnce) {
     VirtualScheduler vt;
     QWidget w;
     bool handled = false;
-    QObject::connect(&w, &QObject::objectNameChanged, &w, [&] { handled = true; }, Qt::QueuedConnection);
+    QObject::connect(
+        &w, &QObject::objectNameChanged, &w, [&] { handled = true; }, Qt::QueuedConnection);
     w.setObjectName(QStringLiteral("x"));
     EXPECT_FALSE(handled);
     WaitMs(0);
@@ -94,8 +95,8 @@ TEST(VirtualTime, NestedWaitsInsideAHandlerThatOtherTimersInterrupt) {
     fast.setEnabled(true);
     outer.setEnabled(true);
     vt.advance(700);
-    std::vector<std::string> expected{"fast@100", "fast@200", "outer-in@250", "fast@300", "fast@400",
-                                      "fast@500", "outer-out@551", "fast@600", "fast@700"};
+    std::vector<std::string> expected{"fast@100", "fast@200",      "outer-in@250", "fast@300", "fast@400",
+                                      "fast@500", "outer-out@551", "fast@600",     "fast@700"};
     EXPECT_EQ(log, expected);
 }
 
@@ -123,6 +124,34 @@ TEST(VirtualTime, AWindowUnloadedInsideAHandlerLivesUntilTheHandlerHasReturned) 
     EXPECT_FALSE(Forms::IsLoaded<SelfUnloading>());
     vt.advance(1);
     EXPECT_TRUE(w.isNull());
+}
+
+// A call deferred from inside a wait runs once the wait and the handler that
+// entered it have returned, after the window that handler unloaded is gone.
+TEST(VirtualTime, ADeferredCallWaitsForTheWaitsAndHandlersAroundIt) {
+    VirtualScheduler vt;
+    std::vector<std::string> log;
+    QPointer<SelfUnloading> w = &Forms::Get<SelfUnloading>();
+    Timer inner(nullptr, 10, [&] {
+        inner.setEnabled(false);
+        host::Defer([&] {
+            log.push_back(w.isNull() ? "deferred, window gone" : "deferred, window still there");
+            host::Defer([&] { log.push_back("deferred by a deferred call"); });
+        });
+    });
+    Timer outer(nullptr, 5, [&] {
+        outer.setEnabled(false);
+        inner.setEnabled(true);
+        WaitMs(50);
+        log.push_back("wait over");
+        w->Unload();
+        log.push_back("handler ends");
+    });
+    outer.setEnabled(true);
+    vt.advance(100);
+    const std::vector<std::string> expected{"wait over", "handler ends", "deferred, window gone",
+                                            "deferred by a deferred call"};
+    EXPECT_EQ(log, expected);
 }
 
 TEST(VirtualTime, ScheduledKeyInputReachesTheWidget) {

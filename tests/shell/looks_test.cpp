@@ -1,12 +1,12 @@
 // What the player sees first: the main window with the backdrop and the title.
 // Every text must be drawn from a font that has all its characters (no
 // missing-glyph boxes) and fit the place it is drawn in.
+#include "look/look.h"
 #include "shell/back_form.h"
 #include "shell/key_form.h"
 #include "shell/open_form.h"
 #include "shell/option_form.h"
 #include "shell/p_main_form.h"
-#include "shell/shell_art.h"
 #include "shell/shell_test.h"
 
 #include <QAbstractButton>

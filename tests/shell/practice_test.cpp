@@ -1,8 +1,8 @@
 #include "campaign/roster.h"
+#include "look/look.h"
 #include "shell/open_form.h"
 #include "shell/option_form.h"
 #include "shell/p_main_form.h"
-#include "shell/shell_art.h"
 #include "shell/shell_test.h"
 
 #include <QAction>

@@ -1,11 +1,12 @@
 #pragma once
 // The fixture of the shell's window tests: the shared pictures and the options
 // as start-up leaves them, and a program end that only records that it came.
+#include "app/data_files.h"
 #include "app/forms.h"
 #include "app/options.h"
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "campaign/mes_form.h"
-#include "media/data_files.h"
 #include "media/pictures.h"
 #include "platform/settings_store.h"
 #include "shell/mein_form.h"

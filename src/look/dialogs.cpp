@@ -1,4 +1,4 @@
-#include "shell/dialogs.h"
+#include "look/dialogs.h"
 
 #include <QGuiApplication>
 #include <QLayout>

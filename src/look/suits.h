@@ -1,6 +1,6 @@
 #pragma once
-// The four suit signs as paths, drawn the same on the cards, the logos and the
-// button sheets.
+// The four suit signs as paths, drawn the same on the cards, the logos, the
+// button sheets and the plaques of the windows.
 #include <QColor>
 #include <QPainterPath>
 #include <QRectF>

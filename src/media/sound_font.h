@@ -1,19 +1,13 @@
 #pragma once
 #include <QString>
-#include <cstdint>
-
-// Opens music track n ("cData<n>._vx") under the alias "CX<n>" and plays it
-// from the start, when music is on.
-void PlayMusic(int16_t n);
-// Closes the alias "CX<n>", when music is on.
-void StopMusic(int16_t n);
 
 // The player's own SoundFont: a file path kept under this key of the "Option"
 // section. Without one (or when the file is gone) the standard SoundFonts of
 // the system are used.
 inline const QString kSoundFontKey = QStringLiteral("SoundFont");
-// Hands the stored choice to the audio engine. Runs by itself before the
-// first music command; call it again after the choice has changed.
+// Hands the stored choice to the audio engine. The command layer runs it by
+// itself before the first music command; call it again after the choice has
+// changed.
 void ApplySoundFontOption();
 // Says, once for each choice, in the multimedia error box, which SoundFont of
 // the player's could not be used and why. Music goes on with an installed one.

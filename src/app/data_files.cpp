@@ -1,4 +1,4 @@
-#include "media/data_files.h"
+#include "app/data_files.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
-#include "duel/auto_player.h"
+#include "kit/auto_player.h"
 
 #include "app/state.h"
-#include "duel/duel_hands.h"
 #include "duel/vantra_form.h"
+#include "kit/duel_hands.h"
 
 AutoPlayer::AutoPlayer(VantraForm& form, Style style)
     : form_(&form), style_(style), timer_(this, style.thinkMs, [this] { Tick(); }) {
@@ -33,7 +33,7 @@ void AutoPlayer::Tick() {
 
 void AutoPlayer::Hit() {
     if (style_.keyboard)
-        duel_hands::ReleaseKey(*form_, PlayKeys[0]);
+        duel_hands::ReleaseKey(PlayKeys[0]);
     else
         duel_hands::ClickContest(*form_);
     ++hits;
@@ -41,8 +41,8 @@ void AutoPlayer::Hit() {
 
 void AutoPlayer::PlayCards() {
     VantraForm& f = *form_;
-    auto key = [&](int k) { duel_hands::ReleaseKey(f, PlayKeys[static_cast<size_t>(k + 1)]); };
-    auto pileKey = [&](int p) { duel_hands::ReleaseKey(f, PlayKeys[static_cast<size_t>(p - kLeftPile)]); };
+    auto key = [&](int k) { duel_hands::ReleaseKey(PlayKeys[static_cast<size_t>(k + 1)]); };
+    auto pileKey = [&](int p) { duel_hands::ReleaseKey(PlayKeys[static_cast<size_t>(p - kLeftPile)]); };
     // A pick left over from an interrupted move is put back first.
     if (style_.keyboard && f.Selected != 0) {
         key(f.Selected);

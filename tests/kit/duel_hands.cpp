@@ -1,4 +1,4 @@
-#include "duel/duel_hands.h"
+#include "kit/duel_hands.h"
 
 #include "duel/vantra_form.h"
 #include "platform/virtual_keys.h"
@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 
 namespace duel_hands {
 
@@ -31,13 +32,20 @@ void Click(QWidget* area, QPoint local, Qt::MouseButton button) {
 }
 }  // namespace
 
-void ReleaseKey(VantraForm& form, int16_t vk) {
+void ReleaseKey(int16_t vk) {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus) return;  // nothing has the keyboard: the key goes nowhere
     const int key = host::QtKeyFromVirtualKey(vk);
     const Qt::KeyboardModifiers mods = host::IsKeypadVirtualKey(vk) ? Qt::KeypadModifier : Qt::NoModifier;
+    QPointer<QWidget> target(focus);
     QKeyEvent press(QEvent::KeyPress, key, mods);
-    QApplication::sendEvent(&form, &press);
+    QApplication::sendEvent(target, &press);
+    // The press may have moved the focus or closed the window; the release
+    // goes where the keyboard is now, as it would.
+    if (QWidget* now = QApplication::focusWidget()) target = now;
+    if (!target) return;
     QKeyEvent release(QEvent::KeyRelease, key, mods);
-    QApplication::sendEvent(&form, &release);
+    QApplication::sendEvent(target, &release);
 }
 
 uint64_t HoldKey(VantraForm& form, int16_t vk, uint64_t pressedAt, int pairs, const std::function<bool(int)>& marked) {

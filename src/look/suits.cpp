@@ -1,6 +1,6 @@
-#include "suits.h"
+#include "look/suits.h"
 
-#include "palette.h"
+#include "look/palette.h"
 
 namespace {
 // All shapes are drawn in a unit box (0..1 wide, 0..1 high) and then mapped.
@@ -73,5 +73,5 @@ QPainterPath SuitPath(Suit suit, const QRectF& box) {
 }
 
 QColor SuitColour(Suit suit) {
-    return suit == Suit::Heart || suit == Suit::Diamond ? pal::kCardRed : pal::kCardBlack;
+    return suit == Suit::Heart || suit == Suit::Diamond ? look::kCardRed : look::kCardBlack;
 }

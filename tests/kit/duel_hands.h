@@ -1,7 +1,8 @@
 #pragma once
 // A player's hands on the duel window: real key and mouse events, delivered
 // the way the window system delivers them. The scripted player, the
-// end-to-end tests and the benchmarks play through these.
+// end-to-end tests and the benchmarks play through these. Part of the test
+// kit: the game itself never includes it.
 #include <Qt>
 #include <cstdint>
 #include <functional>
@@ -10,8 +11,10 @@ class VantraForm;
 
 namespace duel_hands {
 
-// Presses and releases the key with this Windows virtual-key code.
-void ReleaseKey(VantraForm& form, int16_t vk);
+// Presses and releases the key with this Windows virtual-key code. Like a
+// real keyboard it types into the widget that has the keyboard focus: a duel
+// that has lost the focus does not hear it.
+void ReleaseKey(int16_t vk);
 // Holds the key down from `pressedAt` (a window-system time stamp, not 0) as X
 // auto-repeat does: after 660 ms, `pairs` made-up release-and-press pairs 40 ms
 // apart, each pair sharing one stamp, then the real release. `marked(i)` says

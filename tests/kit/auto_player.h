@@ -1,8 +1,14 @@
 #pragma once
-// A scripted player: it looks at the duel window the way a person does (the
-// cards shown, the deck gauge, which panel is up) and plays through real key
-// and mouse events at a chosen pace. It plays whole duels in the end-to-end
-// tests and the benchmarks, and is handy for balancing the opponents.
+// A scripted player: it plays through real key and mouse events at a chosen
+// pace; its keys go to the widget that has the keyboard focus, so a duel it
+// finishes also proves the duel kept the focus. It plays whole duels in the
+// end-to-end tests and the benchmarks, and is handy for balancing the
+// opponents. Part of the test kit: the game never includes it.
+//
+// It does not look at the screen's pixels. It reads the duel window's table
+// and controls instead: the cards shown (VantraForm::shown), the player's
+// pick (Selected), the deck count (MyCount), which panel is up (Picture1,
+// Picture4, Picture5, Image2) and the banner and contest captions.
 #include "platform/timer.h"
 
 #include <QObject>
