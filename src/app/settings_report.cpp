@@ -20,5 +20,5 @@ QString NotSavedText(const QString& what) {
 }
 
 void TellNotSaved(const QString& what) {
-    MesBox(kGuideMessageFace, GuideLine(), NotSavedText(what), false, true);
+    MesBox(kGuideFace, GuideLine(), NotSavedText(what), false, true);
 }

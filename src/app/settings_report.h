@@ -4,9 +4,6 @@
 #include <QString>
 #include <cstdint>
 
-// The guide's face: every system message is the guide's.
-inline constexpr int16_t kGuideMessageFace = 28;
-
 // `what` names what was not kept ("設定", "ウィンドウの位置"); the store's last
 // failure supplies why and where. Waits for the player's click, since the
 // message matters more than the flow it interrupts.

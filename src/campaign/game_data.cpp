@@ -11,6 +11,7 @@
 #include "campaign/sheet_button.h"
 #include "campaign/stages.h"
 #include "media/data_files.h"
+#include "look/look.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
 #include "platform/settings_store.h"
@@ -22,7 +23,6 @@
 #include <QPainter>
 
 namespace {
-constexpr int16_t kGuideFace = 28;
 constexpr int kWidth = 400, kHeight = 286;
 const QRect kSlotFrame(16, 62, 368, 46);
 const QRect kInfoFrame(16, 120, 368, 108);

@@ -18,7 +18,6 @@
 #include <QPainter>
 
 namespace {
-constexpr int16_t kGuideFace = 28;
 constexpr int kWidth = 320, kHeight = 282;
 constexpr int kLevelTop = 62, kStartTop = 126, kStartPitch = 32;
 constexpr int kButtonsTop = kHeight - Sheet4::kCellHeight - 16;

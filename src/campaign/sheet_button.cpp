@@ -1,6 +1,7 @@
 // Picture buttons cut from the button sheets.
 #include "campaign/sheet_button.h"
 
+#include "look/look.h"
 #include "media/pictures.h"
 
 #include <QMouseEvent>

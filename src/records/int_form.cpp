@@ -12,6 +12,7 @@
 #include "app/shared_procedures.h"
 #include "app/state.h"
 #include "media/data_files.h"
+#include "look/look.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
 #include "platform/folders.h"
@@ -25,7 +26,6 @@ using namespace records;
 
 namespace {
 
-constexpr int16_t kGuideFace = 28;
 constexpr int kWidth = 480, kHeight = 300, kPageHeight = 250;
 // The wizard's buttons lie at fixed places on the shared button sheet.
 constexpr int kNextTop = Sheet4::cellTop(Sheet4::Next);

@@ -11,7 +11,6 @@ namespace records {
 
 namespace {
 
-constexpr int16_t kGuideFace = 28;
 const QString kSection = QStringLiteral("Data");
 // The store ignores case; the record book has always read under this spelling.
 const QString kReadApp = QStringLiteral("Nr_Vantra");
