@@ -3,6 +3,7 @@
 // number counted from 1 without leading zeros, and "._vx".
 #include <QString>
 #include <array>
+#include <string_view>
 
 struct DataGroup {
     const char* prefix;
@@ -21,6 +22,13 @@ inline constexpr std::array<DataGroup, 9> kDataGroups{{
     {"gData", 5},   // making-of pictures
     {"hData", 38},  // ending
 }};
+
+// How many files the group with this prefix has; 0 for no such group.
+constexpr int DataGroupCount(std::string_view prefix) {
+    for (const DataGroup& g : kDataGroups)
+        if (prefix == g.prefix) return g.count;
+    return 0;
+}
 
 inline const QString kHelpFile = QStringLiteral("Vantra.hlp");
 

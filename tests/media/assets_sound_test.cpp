@@ -31,7 +31,7 @@ TEST(ShippedSound, EveryMusicTrackSounds) {
     e.closeAll();
     e.startLoading();
     ASSERT_TRUE(e.waitForSoundFont()) << "no SoundFont: run scripts/deps";
-    for (int n = 1; n <= 19; ++n) {
+    for (int n = 1; n <= DataGroupCount("cData"); ++n) {
         SCOPED_TRACE("cData" + std::to_string(n));
         std::vector<uint8_t> bytes = dataFile("cData", n);
         auto info = audio::ReadMidiInfo(bytes);
@@ -46,7 +46,7 @@ TEST(ShippedSound, EveryMusicTrackSounds) {
 }
 
 TEST(ShippedSound, EveryEffectSounds) {
-    for (int n = 1; n <= 15; ++n) {
+    for (int n = 1; n <= DataGroupCount("bData"); ++n) {
         SCOPED_TRACE("bData" + std::to_string(n));
         auto wave = audio::DecodeWave(dataFile("bData", n));
         ASSERT_TRUE(wave) << "not a wave the mixer plays";

@@ -4,6 +4,7 @@
 // what the mixer hands out as 16-bit stereo WAV files (bData<n>.wav,
 // cData<n>.wav). Prints one line per file: name, length in seconds, peak and
 // RMS in dBFS. This is how the sounds are reviewed by ear.
+#include "app/data_files.h"
 #include "platform/audio_engine.h"
 #include "platform/audio_midi_file.h"
 #include "platform/audio_wave.h"
@@ -86,7 +87,7 @@ int main(int argc, char** argv) {
     int failures = 0;
     std::vector<float> block(kBlock * 2);
 
-    for (int n = 1; n <= 15; ++n) {
+    for (int n = 1; n <= DataGroupCount("bData"); ++n) {
         const std::string name = "bData" + std::to_string(n);
         auto wave = audio::DecodeWave(ReadAll(in + "/" + name + "._vx"));
         if (!wave) {
@@ -104,7 +105,7 @@ int main(int argc, char** argv) {
         if (!WriteStereoWav(out + "/" + name + ".wav", sound)) ++failures;
     }
 
-    for (int n = 1; n <= 19; ++n) {
+    for (int n = 1; n <= DataGroupCount("cData"); ++n) {
         const std::string name = "cData" + std::to_string(n), alias = "CX" + std::to_string(n);
         std::vector<uint8_t> bytes = ReadAll(in + "/" + name + "._vx");
         auto info = audio::ReadMidiInfo(bytes);
