@@ -27,7 +27,15 @@ public:
 
 private:
     void askConfirmation(bool asking);
+    bool settingsAtFault_ = true;
 };
 
-// A short description of the first problem start-up would find, for the window.
+// The first problem start-up would find, described for the window.
+struct StartupProblem {
+    // Whether clearing the stored settings can mend it: not for a data file
+    // that is missing or broken, which only a reinstall brings back.
+    bool inSettings = false;
+    QString text;
+};
+StartupProblem FindStartupProblem();
 QString DescribeStartupProblem();

@@ -33,6 +33,8 @@ bool IntegrityCheck() {
 
 namespace {
 bool startupChecks() {
+    // Writes cut off by a kill leave their temporary files beside the store.
+    host::settings().cleanUp();
     // A store that cannot be parsed at all counts like an option that cannot be converted.
     if (host::settings().damaged()) return false;
     if (!ReadOptions()) return false;

@@ -14,6 +14,10 @@
 
 namespace {
 
+// Enough for the longest sound the decoder keeps at any rate and format; a
+// larger file (or a link to a device that never ends) is read only this far.
+constexpr qint64 kMaxWaveFileBytes = 64 << 20;
+
 struct CachedWave {
     QDateTime modified;
     qint64 size = -1;
@@ -31,7 +35,7 @@ std::shared_ptr<const audio::Wave> loadWave(const QString& file) {
     if (it != cache.end() && it->modified == info.lastModified() && it->size == info.size()) return it->wave;
     QFile f(key);
     if (!f.open(QIODevice::ReadOnly)) return nullptr;
-    QByteArray bytes = f.readAll();
+    QByteArray bytes = f.read(kMaxWaveFileBytes);
     CachedWave entry{
         info.lastModified(), info.size(),
         audio::DecodeWave(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()))};

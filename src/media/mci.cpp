@@ -43,10 +43,13 @@ void MciSend(const QString& command, bool showError) {
     (void)soundFontChosen;
     // Closing needs no sound card: the quit path closes every alias and must
     // not open an output on its way out.
-    if (!command.trimmed().startsWith(QLatin1String("close"), Qt::CaseInsensitive)) audio::EnsureOutput();
+    const bool closing = command.trimmed().startsWith(QLatin1String("close"), Qt::CaseInsensitive);
+    if (!closing) audio::EnsureOutput();
     // The host's own command strings were ANSI text; here file names are UTF-8
     // like every other path on the system.
     audio::CommandResult r = audio::Commands().send(command.toStdString());
+    // Not on the way out: the quit path closes every alias.
+    if (!closing) ReportSoundFontProblem();
     MciReply = bufferText(r.reply, kReplyLength);
     if (r.error != 0) {
         std::optional<std::string> text = audio::ErrorText(r.error);

@@ -15,3 +15,6 @@ inline const QString kSoundFontKey = QStringLiteral("SoundFont");
 // Hands the stored choice to the audio engine. Runs by itself before the
 // first music command; call it again after the choice has changed.
 void ApplySoundFontOption();
+// Says, once for each choice, in the multimedia error box, which SoundFont of
+// the player's could not be used and why. Music goes on with an installed one.
+void ReportSoundFontProblem();

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 namespace audio {
 
@@ -34,6 +35,25 @@ void silenceFluidLog() {
 bool fileExists(const std::string& path) {
     std::error_code ec;
     return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+// A look at the player's file before the loader spends its time on it: the
+// common mistakes (a wrong path, a folder, some other kind of file) are known
+// at once, and a file that passes goes to FluidSynth.
+std::optional<SoundFontFault> checkSoundFontFile(const std::string& path) {
+    std::error_code ec;
+    auto status = std::filesystem::status(path, ec);
+    if (ec || !std::filesystem::exists(status)) return SoundFontFault::Missing;
+    if (!std::filesystem::is_regular_file(status)) return SoundFontFault::NotAFile;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return SoundFontFault::Unreadable;
+    char head[12] = {};
+    size_t n = std::fread(head, 1, sizeof head, f);
+    std::fclose(f);
+    // A SoundFont 2 file, also in its compressed sf3 form, is a RIFF "sfbk".
+    if (n != sizeof head || std::memcmp(head, "RIFF", 4) != 0 || std::memcmp(head + 8, "sfbk", 4) != 0)
+        return SoundFontFault::NotASoundFont;
+    return std::nullopt;
 }
 
 // Controllers that mean something beyond their value (bank select, data entry
@@ -96,6 +116,28 @@ std::vector<std::string> AudioEngine::candidatesLocked() const {
     return all;
 }
 
+std::string AudioEngine::chooseLocked() {
+    auto failed = [this](const std::string& p) {
+        return std::find(failedSoundFonts_.begin(), failedSoundFonts_.end(), p) != failedSoundFonts_.end();
+    };
+    if (!playerSoundFont_.empty() && !failed(playerSoundFont_)) {
+        std::optional<SoundFontFault> fault = checkSoundFontFile(playerSoundFont_);
+        if (!fault) return playerSoundFont_;
+        if (reportedPath_ != playerSoundFont_) {
+            reportedPath_ = playerSoundFont_;
+            problem_ = SoundFontProblem{playerSoundFont_, *fault};
+        }
+    }
+    for (const std::string& p : candidates_)
+        if (fileExists(p) && !failed(p)) return p;
+    return {};
+}
+
+std::optional<SoundFontProblem> AudioEngine::takeSoundFontProblem() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(problem_, std::nullopt);
+}
+
 std::string AudioEngine::findSoundFont() const {
     std::lock_guard lock(mutex_);
     for (const std::string& p : candidatesLocked())
@@ -112,12 +154,7 @@ void AudioEngine::setSoundFontPath(const std::string& path) {
     std::lock_guard lock(mutex_);
     playerSoundFont_ = path;
     if (dead_ || state_ == SoundFontState::Idle) return;  // used when loading starts
-    std::string best;
-    for (const std::string& p : candidatesLocked())
-        if (fileExists(p)) {
-            best = p;
-            break;
-        }
+    std::string best = chooseLocked();
     if (best.empty() || best == wantedSoundFont_) return;
     wantedSoundFont_ = best;
     if (loaderRunning_) return;  // the loader picks the new choice up when done
@@ -130,11 +167,7 @@ void AudioEngine::setSoundFontPath(const std::string& path) {
 void AudioEngine::startLoading() {
     std::lock_guard lock(mutex_);
     if (dead_ || state_ != SoundFontState::Idle) return;
-    for (const std::string& p : candidatesLocked())
-        if (fileExists(p)) {
-            wantedSoundFont_ = p;
-            break;
-        }
+    wantedSoundFont_ = chooseLocked();
     if (wantedSoundFont_.empty()) {
         state_ = SoundFontState::Failed;
         loaded_.notify_all();
@@ -216,12 +249,25 @@ void AudioEngine::loaderMain() {
         } else {
             if (synth) delete_fluid_synth(synth);
             delete_fluid_settings(settings);
-            if (!synth_) {
-                state_ = SoundFontState::Failed;
-                for (auto& [name, s] : sequences_) s->pending = false;
+            failedSoundFonts_.push_back(path);
+            if (path == playerSoundFont_ && reportedPath_ != path) {
+                reportedPath_ = path;
+                problem_ = SoundFontProblem{path, SoundFontFault::Refused};
+            }
+            if (wantedSoundFont_ == path) {
+                if (synth_) {
+                    // What plays now goes on playing.
+                    wantedSoundFont_ = loadedSoundFont_;
+                } else if (std::string next = chooseLocked(); !next.empty()) {
+                    // The next place that has one; the tracks waiting for music wait on.
+                    wantedSoundFont_ = next;
+                } else {
+                    state_ = SoundFontState::Failed;
+                    for (auto& [name, s] : sequences_) s->pending = false;
+                }
             }
         }
-        bool again = wantedSoundFont_ != path;
+        bool again = wantedSoundFont_ != path && !(synth_ && wantedSoundFont_ == loadedSoundFont_);
         if (!again) loaderRunning_ = false;
         loaded_.notify_all();
         lock.unlock();

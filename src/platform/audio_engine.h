@@ -37,6 +37,19 @@ namespace audio {
 
 enum class SoundFontState { Idle, Loading, Ready, Failed };
 
+// Why the player's own SoundFont was passed over for an installed one.
+enum class SoundFontFault {
+    Missing,        // no file by that name
+    NotAFile,       // a folder or a device
+    Unreadable,     // the system refused to open it
+    NotASoundFont,  // it does not start like a SoundFont
+    Refused,        // FluidSynth could not load it (damaged inside)
+};
+struct SoundFontProblem {
+    std::string path;
+    SoundFontFault fault;
+};
+
 class AudioEngine {
 public:
     // Blocks of 16 channels on the synth; that many tracks can sound at once.
@@ -57,7 +70,11 @@ public:
     // The player's own SoundFont, tried before the standard places. Once one
     // has been loaded, a different choice loads in the background and takes
     // over when ready; tracks that were playing go on from where they were.
+    // One that cannot be used gives way to the next place that can.
     void setSoundFontPath(const std::string& path);
+    // The player's SoundFont that could not be used, and why. Each failed
+    // choice is handed out once; then empty until another choice fails.
+    std::optional<SoundFontProblem> takeSoundFontProblem();
     void setSoundFontCandidates(std::vector<std::string> paths);
     // The first SoundFont file that exists, or empty.
     std::string findSoundFont() const;
@@ -123,6 +140,8 @@ private:
     double positionLocked(const Sequence& s) const;
     void mixWaveLocked(float* out, int frames);
     std::vector<std::string> candidatesLocked() const;
+    // The first candidate worth loading; notes why the player's was passed over.
+    std::string chooseLocked();
     Sequence* findLocked(const std::string& alias) const;
     static int forwardEvent(void* data, fluid_midi_event_t* event);
 
@@ -135,6 +154,9 @@ private:
     std::string playerSoundFont_;
     std::vector<std::string> candidates_;
     std::string wantedSoundFont_;
+    std::vector<std::string> failedSoundFonts_;  // refused by FluidSynth, not tried again
+    std::optional<SoundFontProblem> problem_;
+    std::string reportedPath_;  // the player's file last reported
     std::string loadedSoundFont_;
     SoundFontState state_ = SoundFontState::Idle;
     double loadMs_ = 0;

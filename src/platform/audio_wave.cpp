@@ -58,7 +58,7 @@ float sampleAt(const uint8_t* p, const Format& f) {
 }
 
 bool supported(const Format& f) {
-    if (f.channels == 0 || f.rate == 0 || f.rate > 384000) return false;
+    if (f.channels == 0 || f.rate < kMinWaveRate || f.rate > kMaxWaveRate) return false;
     if (f.tag == kFormatPcm && (f.bits == 8 || f.bits == 16 || f.bits == 24 || f.bits == 32)) return true;
     if (f.tag == kFormatFloat && (f.bits == 32 || f.bits == 64)) return true;
     return false;
@@ -69,7 +69,8 @@ bool supported(const Format& f) {
 std::vector<float> toMixerRate(std::vector<float> stereo, uint32_t rate) {
     if (rate == static_cast<uint32_t>(kSampleRate)) return stereo;
     size_t inFrames = stereo.size() / 2;
-    size_t outFrames = static_cast<size_t>(std::ceil(static_cast<double>(inFrames) * kSampleRate / rate));
+    size_t outFrames =
+        std::min(kMaxWaveFrames, static_cast<size_t>(std::ceil(static_cast<double>(inFrames) * kSampleRate / rate)));
     std::vector<float> out(outFrames * 2);
     double step = static_cast<double>(rate) / kSampleRate;
     for (size_t i = 0; i < outFrames; ++i) {
@@ -120,6 +121,9 @@ std::shared_ptr<const Wave> DecodeWave(const uint8_t* data, size_t size) {
     size_t frameBytes = std::max<size_t>(fmt.blockAlign, bytesPerSample * fmt.channels);
     size_t frames = pcmBytes / frameBytes;
     if (frames == 0) return nullptr;
+    // Only as many source frames as make the longest sound kept at the mixer's rate.
+    const size_t maxFrames = static_cast<size_t>(static_cast<uint64_t>(kMaxWaveFrames) * fmt.rate / kSampleRate);
+    frames = std::min(frames, std::max<size_t>(maxFrames, 1));
 
     std::vector<float> stereo(frames * 2);
     for (size_t i = 0; i < frames; ++i) {

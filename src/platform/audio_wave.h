@@ -18,10 +18,19 @@ struct Wave {
     int64_t lengthMs() const { return static_cast<int64_t>((frames() * 1000 + kSampleRate - 1) / kSampleRate); }
 };
 
+// Rates a sound card plays. A header outside them is damaged or hostile, and
+// converting it would multiply its size by up to 44100.
+inline constexpr uint32_t kMinWaveRate = 4000;
+inline constexpr uint32_t kMaxWaveRate = 192000;
+// The longest sound kept: every effect of the game lasts a few seconds, and
+// this bounds what one file can cost to about 42 MB of samples.
+inline constexpr size_t kMaxWaveFrames = static_cast<size_t>(kSampleRate) * 120;
+
 // Decodes PCM (8, 16, 24 or 32 bit), IEEE float (32 or 64 bit) or the
 // extensible variants of both, mono or more channels (the first two are kept).
 // Null when the bytes are not a wave we can play, including a wave without a
-// single sample.
+// single sample or one whose rate lies outside kMinWaveRate..kMaxWaveRate.
+// A longer wave is cut to kMaxWaveFrames.
 std::shared_ptr<const Wave> DecodeWave(const uint8_t* data, size_t size);
 inline std::shared_ptr<const Wave> DecodeWave(const std::vector<uint8_t>& bytes) {
     return DecodeWave(bytes.data(), bytes.size());

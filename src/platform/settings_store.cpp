@@ -1,149 +1,76 @@
 #include "platform/settings_store.h"
 
+#include "platform/settings_file.h"
+#include "platform/settings_format.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringDecoder>
-#include <memory>
-#include <optional>
-#include <utility>
-#include <vector>
+
+#include <unistd.h>
 
 namespace host {
 
+using ini::Document;
+using ini::Fold;
+using ini::Section;
+namespace io = settings_io;
+
 namespace {
 
-using Entries = std::vector<std::pair<QString, QString>>;
-struct Section {
-    QString name;
-    Entries entries;
-};
-using Document = std::vector<Section>;
+// A write by another running copy takes milliseconds; this only ends a wait
+// for one that hangs.
+constexpr int kLockWaitMs = 5000;
 
-QString fold(const QString& s) { return s.toLower(); }
-QString sectionName(const QString& app, const QString& section) { return fold(app) + QLatin1Char('\\') + fold(section); }
-
-QString escape(const QString& s, bool isKey) {
-    QString out;
-    out.reserve(s.size());
-    for (QChar c : s) {
-        ushort u = c.unicode();
-        if (c == QLatin1Char('\\'))
-            out += QLatin1String("\\\\");
-        else if (c == QLatin1Char('\n'))
-            out += QLatin1String("\\n");
-        else if (c == QLatin1Char('\r'))
-            out += QLatin1String("\\r");
-        else if (c == QLatin1Char('\t'))
-            out += QLatin1String("\\t");
-        else if (u < 0x20 || u == 0x7f || (isKey && (c == QLatin1Char('=') || c == QLatin1Char('[') || c == QLatin1Char(']'))) ||
-                 (isKey && out.isEmpty() && (c == QLatin1Char(';') || c == QLatin1Char('#'))))
-            out += QStringLiteral("\\x%1;").arg(u, 4, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out;
+QString sectionName(const QString& app, const QString& section) {
+    return Fold(app) + QLatin1Char('\\') + Fold(section);
 }
 
-std::optional<QString> unescape(QStringView s) {
-    QString out;
-    out.reserve(s.size());
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        QChar c = s[i];
-        if (c != QLatin1Char('\\')) {
-            out += c;
-            continue;
-        }
-        if (++i >= s.size()) return std::nullopt;
-        switch (s[i].unicode()) {
-        case '\\': out += QLatin1Char('\\'); break;
-        case 'n': out += QLatin1Char('\n'); break;
-        case 'r': out += QLatin1Char('\r'); break;
-        case 't': out += QLatin1Char('\t'); break;
-        case 'x': {
-            if (i + 5 >= s.size() || s[i + 5] != QLatin1Char(';')) return std::nullopt;
-            bool ok = false;
-            uint code = s.mid(i + 1, 4).toString().toUInt(&ok, 16);
-            if (!ok) return std::nullopt;
-            out += QChar(static_cast<ushort>(code));
-            i += 5;
-            break;
-        }
-        default: return std::nullopt;
-        }
-    }
-    return out;
-}
-
-// Reads the file. Returns nullopt when it exists but cannot be parsed.
-std::optional<Document> readDocument(const QString& path) {
-    QFile f(path);
-    if (!f.exists()) return Document{};
-    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray bytes = f.readAll();
-    auto toUtf16 = QStringDecoder(QStringDecoder::Utf8);
-    QString text = toUtf16(bytes);
-    if (toUtf16.hasError()) return std::nullopt;
+struct Loaded {
     Document doc;
-    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
-        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#'))) continue;
-        if (line.startsWith(QLatin1Char('['))) {
-            if (!line.endsWith(QLatin1Char(']')) || line.size() < 3) return std::nullopt;
-            auto name = unescape(line.mid(1, line.size() - 2));
-            if (!name) return std::nullopt;
-            doc.push_back(Section{fold(*name), {}});
-            continue;
+    SettingsFailure problem;
+    bool keepable = false;  // a damaged regular file, kept as a copy before it is replaced
+};
+
+Loaded load(const QString& path) {
+    Loaded l;
+    io::FileRead r = io::ReadSettingsFile(path);
+    l.problem = r.problem;
+    l.keepable = r.regular;
+    if (l.problem.failed()) return l;
+    if (auto bad = ini::Parse(r.bytes, l.doc)) {
+        QString text = bad->text.trimmed();
+        if (text.size() > 40) text = text.left(40) + QStringLiteral("…");
+        l.problem = SettingsFailure{QStringLiteral("設定ファイルの %1 行目が読み取れません").arg(bad->line),
+                                    QStringLiteral("「%1」").arg(text), QDir::toNativeSeparators(path)};
+        l.doc.clear();
+    }
+    return l;
+}
+
+void change(Document& doc, const SettingsBatch::Change& c) {
+    const QString name = sectionName(c.app, c.section);
+    Section* s = ini::FindSection(doc, name);
+    if (c.remove) {
+        if (!s) return;
+        if (c.key.isEmpty())
+            s->entries.clear();
+        else
+            std::erase_if(s->entries, [k = Fold(c.key)](const auto& e) { return e.first == k; });
+        return;
+    }
+    if (!s) {
+        doc.push_back(Section{name, {}});
+        s = &doc.back();
+    }
+    const QString k = Fold(c.key);
+    for (auto& [n, v] : s->entries)
+        if (n == k) {
+            v = c.value;
+            return;
         }
-        qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0 || doc.empty()) return std::nullopt;
-        auto key = unescape(line.left(eq));
-        auto value = unescape(line.mid(eq + 1));
-        if (!key || !value) return std::nullopt;
-        doc.back().entries.emplace_back(fold(*key), *value);
-    }
-    return doc;
-}
-
-QByteArray render(const Document& doc) {
-    QString out = QStringLiteral("; Vantrax settings. Names are case-insensitive; values are texts.\n");
-    for (const Section& s : doc) {
-        if (s.entries.empty()) continue;
-        out += QLatin1Char('[') + escape(s.name, true) + QLatin1String("]\n");
-        for (const auto& [k, v] : s.entries) out += escape(k, true) + QLatin1Char('=') + escape(v, false) + QLatin1Char('\n');
-    }
-    return out.toUtf8();
-}
-
-Section* findSection(Document& doc, const QString& name) {
-    for (Section& s : doc)
-        if (s.name == name) return &s;
-    return nullptr;
-}
-
-// Applies one change under the store's lock, on a fresh reading of the file.
-template <class Change>
-bool modify(const QString& path, Change change) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(10000);
-    if (!lock.tryLock(10000)) return false;
-    std::optional<Document> doc = readDocument(path);
-    if (!doc) {
-        // Keep what could not be read, so nothing the player had is lost for good.
-        QString backup = path + QStringLiteral(".damaged");
-        for (int n = 2; QFile::exists(backup); ++n) backup = path + QStringLiteral(".damaged%1").arg(n);
-        if (!QFile::copy(path, backup)) return false;
-        doc = Document{};
-    }
-    change(*doc);
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    out.write(render(*doc));
-    return out.commit();
+    s->entries.emplace_back(k, c.value);
 }
 
 std::unique_ptr<SettingsStore>& store() {
@@ -153,66 +80,179 @@ std::unique_ptr<SettingsStore>& store() {
 
 }  // namespace
 
+QString SettingsFailure::text() const {
+    QString t = what;
+    if (!reason.isEmpty()) t += reason.startsWith(QStringLiteral("「")) ? reason : QStringLiteral("（%1）").arg(reason);
+    return path.isEmpty() ? t : t + QLatin1Char('\n') + path;
+}
+
+// The last reading of the file and what it looked like on disk then: reads
+// between two changes of the file cost one stat, not a parse.
+struct SettingsStore::Cache {
+    io::Stamp stamp;
+    Loaded loaded;
+};
+
+SettingsBatch& SettingsBatch::save(const QString& app, const QString& section, const QString& key,
+                                   const QString& value) {
+    changes.push_back({false, app, section, key, value});
+    return *this;
+}
+
+SettingsBatch& SettingsBatch::remove(const QString& app, const QString& section, const QString& key) {
+    changes.push_back({true, app, section, key, {}});
+    return *this;
+}
+
+SettingsBatch& SettingsBatch::keepCopy(const QString& suffix) {
+    copySuffix = suffix;
+    return *this;
+}
+
+SettingsStore::SettingsStore(QString path) : path_(std::move(path)) {}
+SettingsStore::~SettingsStore() = default;
+
+const SettingsStore::Cache& SettingsStore::current() const {
+    const io::Stamp now = io::StampOf(path_);
+    if (!cache_ || !(cache_->stamp == now) || !now.exists) {
+        auto c = std::make_unique<Cache>();
+        c->loaded = load(path_);
+        // The stamp of the moment before reading: a change while reading
+        // shows as a different stamp next time and is read again.
+        c->stamp = now;
+        cache_ = std::move(c);
+    }
+    return *cache_;
+}
+
 QString SettingsStore::get(const QString& app, const QString& section, const QString& key, const QString& def) const {
-    std::optional<Document> doc = readDocument(path_);
-    if (!doc) return def;
-    Section* s = findSection(*doc, sectionName(app, section));
-    if (!s) return def;
-    QString k = fold(key);
-    for (const auto& [name, value] : s->entries)
-        if (name == k) return value;
+    const Cache& c = current();
+    const QString name = sectionName(app, section);
+    for (const Section& s : c.loaded.doc) {
+        if (s.name != name) continue;
+        const QString k = Fold(key);
+        for (const auto& [n, value] : s.entries)
+            if (n == k) return value;
+    }
     return def;
 }
 
 bool SettingsStore::save(const QString& app, const QString& section, const QString& key, const QString& value) {
-    // An entry needs a name: one written without would make the file unreadable.
-    if (key.isEmpty()) return false;
-    return modify(path_, [&](Document& doc) {
-        QString name = sectionName(app, section);
-        Section* s = findSection(doc, name);
-        if (!s) {
-            doc.push_back(Section{name, {}});
-            s = &doc.back();
-        }
-        QString k = fold(key);
-        for (auto& [n, v] : s->entries)
-            if (n == k) {
-                v = value;
-                return;
-            }
-        s->entries.emplace_back(k, value);
-    });
+    return apply(SettingsBatch().save(app, section, key, value));
 }
 
 bool SettingsStore::remove(const QString& app, const QString& section, const QString& key) {
-    return modify(path_, [&](Document& doc) {
-        Section* s = findSection(doc, sectionName(app, section));
-        if (!s) return;
-        if (key.isEmpty())
-            s->entries.clear();
-        else
-            std::erase_if(s->entries, [k = fold(key)](const auto& e) { return e.first == k; });
-    });
+    return apply(SettingsBatch().remove(app, section, key));
 }
 
-bool SettingsStore::damaged() const { return !readDocument(path_).has_value(); }
+bool SettingsStore::apply(const SettingsBatch& batch) {
+    lastFailure_ = {};
+    lastCopy_.clear();
+    for (const SettingsBatch::Change& c : batch.changes)
+        // An entry needs a name: one written without would make the file unreadable.
+        if (!c.remove && c.key.isEmpty()) {
+            lastFailure_ = {QStringLiteral("名前のない設定は保存できません"), {}, QDir::toNativeSeparators(path_)};
+            return false;
+        }
+    const bool ok = write(batch);
+    cache_.reset();
+    return ok;
+}
+
+bool SettingsStore::write(const SettingsBatch& batch) {
+    int err = 0;
+    const QString folder = QFileInfo(path_).absolutePath();
+    if (!io::MakeFolders(folder, err)) {
+        lastFailure_ = {QStringLiteral("設定ファイルのフォルダーを作れません"), io::ReasonText(err),
+                        QDir::toNativeSeparators(folder)};
+        return false;
+    }
+    io::FileLock lock(path_ + QStringLiteral(".lock"));
+    if (!lock.acquire(kLockWaitMs, lastFailure_)) return false;
+    io::RemoveLeftovers(path_);
+
+    // A player who made the file read-only meant it to stay as it is.
+    if (QFileInfo(path_).isFile() && ::access(QFile::encodeName(path_).constData(), W_OK) != 0) {
+        lastFailure_ = {QStringLiteral("設定ファイルに書き込めません"), io::ReasonText(errno),
+                        QDir::toNativeSeparators(path_)};
+        return false;
+    }
+    Loaded now = load(path_);
+    if (now.problem.failed()) {
+        const QFileInfo there(path_);
+        if (now.keepable) {
+            if (!io::KeepCopy(path_, QStringLiteral("damaged"), lastCopy_, lastFailure_)) return false;
+        } else if (there.isDir() && !there.isSymLink()) {
+            // A folder may hold anything of the player's: theirs to sort out.
+            lastFailure_ = now.problem;
+            return false;
+        } else if (!io::MoveAside(path_, QStringLiteral("damaged"), lastCopy_, lastFailure_)) {
+            return false;
+        }
+        now.doc.clear();
+    } else if (!batch.copySuffix.isEmpty() && io::StampOf(path_).exists) {
+        if (!io::KeepCopy(path_, batch.copySuffix, lastCopy_, lastFailure_)) return false;
+    }
+    for (const SettingsBatch::Change& c : batch.changes) change(now.doc, c);
+
+    // A store reached through a link stays a link: the file it points to is replaced.
+    QString target = path_;
+    const QFileInfo info(path_);
+    if (info.isSymLink() && info.isFile()) target = info.canonicalFilePath();
+    return io::ReplaceFile(target, ini::Render(now.doc), lastFailure_);
+}
+
+bool SettingsStore::damaged() const {
+    return current().loaded.problem.failed();
+}
+
+SettingsFailure SettingsStore::problem() const {
+    return current().loaded.problem;
+}
+
+void SettingsStore::cleanUp() {
+    if (!QFileInfo(path_).absoluteDir().exists()) return;
+    io::FileLock lock(path_ + QStringLiteral(".lock"));
+    SettingsFailure ignored;
+    // A copy that is writing right now holds the lock; its file is not left over.
+    if (lock.acquire(0, ignored)) io::RemoveLeftovers(path_);
+}
 
 QString defaultSettingsPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/vantrax/settings.ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/vantrax/settings.ini");
 }
 
-SettingsStore& settings() { return *store(); }
+SettingsStore& settings() {
+    return *store();
+}
 
-void setSettingsPath(const QString& path) { store() = std::make_unique<SettingsStore>(path); }
+void setSettingsPath(const QString& path) {
+    store() = std::make_unique<SettingsStore>(path);
+}
 
 QString GetSetting(const QString& app, const QString& section, const QString& key, const QString& def) {
     return settings().get(app, section, key, def);
 }
 
-void SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value) {
-    settings().save(app, section, key, value);
+bool SaveSetting(const QString& app, const QString& section, const QString& key, const QString& value) {
+    return settings().save(app, section, key, value);
 }
 
-void DeleteSetting(const QString& app, const QString& section, const QString& key) { settings().remove(app, section, key); }
+bool DeleteSetting(const QString& app, const QString& section, const QString& key) {
+    return settings().remove(app, section, key);
+}
+
+bool SaveSettings(const SettingsBatch& batch) {
+    return settings().apply(batch);
+}
+
+QString SettingsError() {
+    return settings().lastError();
+}
+
+const SettingsFailure& LastSettingsFailure() {
+    return settings().lastFailure();
+}
 
 }  // namespace host

@@ -1,5 +1,6 @@
 #include "shell/mein_form.h"
 
+#include "app/settings_report.h"
 #include "campaign/mes_form.h"
 #include "campaign/roster.h"
 #include "media/mci.h"
@@ -178,7 +179,7 @@ void MeinForm::Form_Unload(bool& cancel) {
     WindowPlacement placement;
     placement.state = WindowStateCode(windowState());
     if (placement.state == kWinNormal) placement.geometry = QRect(pos(), size());
-    StorePlacement(placement);
+    if (!StorePlacement(placement)) TellNotSaved(QStringLiteral("ウィンドウの位置"));
     Forms::setHost(nullptr);
     if (programEnd()) programEnd()();
 }

@@ -1,6 +1,7 @@
 #include "shell/option_form.h"
 
 #include "app/options.h"
+#include "app/settings_report.h"
 #include "app/state.h"
 #include "campaign/mes_form.h"
 #include "campaign/roster.h"
@@ -23,10 +24,6 @@
 
 namespace {
 constexpr std::array<int16_t, 5> kMesTimes{3, 6, 9, 12, 15};
-
-void saveOption(const QString& key, const QString& value) {
-    host::SaveSetting(kAppName, QStringLiteral("Option"), key, value);
-}
 }  // namespace
 
 int MesTimeButtonIndex(int16_t mesTime) {
@@ -138,13 +135,23 @@ void OptionForm::Command2_Click() {
     InputDevice = Option2[0]->isChecked() ? 0 : 1;
     MusicOn = Check1->isChecked();
     SoundOn = Check2->isChecked();
+    // One write for the whole OK: cut off halfway, the file would hold a mix
+    // of two choices, perhaps two equal keys that this window itself refuses.
+    host::SettingsBatch batch;
+    auto saveOption = [&batch](const QString& key, const QString& value) {
+        batch.save(kAppName, QStringLiteral("Option"), key, value);
+    };
     saveOption(QStringLiteral("Mes"), QString::number(MesTime));
     saveOption(QStringLiteral("Div"), QString::number(InputDevice));
     saveOption(QStringLiteral("Bgm"), BoolText(MusicOn));
     saveOption(QStringLiteral("Wav"), BoolText(SoundOn));
-    if (KeysDistinct(PlayKeys)) {
+    const bool keysDistinct = KeysDistinct(PlayKeys);
+    if (keysDistinct)
         for (size_t i = 0; i < PlayKeys.size(); ++i)
             saveOption(QStringLiteral("Key%1").arg(i), QString::number(PlayKeys[i]));
+    // The choices hold for this run either way; only the next start would miss them.
+    if (!host::SaveSettings(batch)) TellNotSaved(QStringLiteral("設定"));
+    if (keysDistinct) {
         Unload();
         return;
     }

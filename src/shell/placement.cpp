@@ -13,9 +13,6 @@ constexpr int kTwipsPerPixel = 15;
 QString option(const char* key, const QString& def) {
     return host::GetSetting(kAppName, QStringLiteral("Option"), QLatin1String(key), def);
 }
-void saveOption(const char* key, const QString& value) {
-    host::SaveSetting(kAppName, QStringLiteral("Option"), QLatin1String(key), value);
-}
 }  // namespace
 
 int16_t WindowStateCode(Qt::WindowStates states) {
@@ -60,11 +57,17 @@ WindowPlacement ReadPlacement() {
     return p;
 }
 
-void StorePlacement(const WindowPlacement& p) {
+bool StorePlacement(const WindowPlacement& p) {
+    host::SettingsBatch batch;
+    auto saveOption = [&batch](const char* key, const QString& value) {
+        batch.save(kAppName, QStringLiteral("Option"), QLatin1String(key), value);
+    };
     saveOption("WinSta", QString::number(p.state));
-    if (p.state != kWinNormal) return;
-    saveOption("WinLeft", QString::number(p.geometry.left() * kTwipsPerPixel));
-    saveOption("WinTop", QString::number(p.geometry.top() * kTwipsPerPixel));
-    saveOption("WinWidth", QString::number(p.geometry.width() * kTwipsPerPixel));
-    saveOption("WinHeight", QString::number(p.geometry.height() * kTwipsPerPixel));
+    if (p.state == kWinNormal) {
+        saveOption("WinLeft", QString::number(p.geometry.left() * kTwipsPerPixel));
+        saveOption("WinTop", QString::number(p.geometry.top() * kTwipsPerPixel));
+        saveOption("WinWidth", QString::number(p.geometry.width() * kTwipsPerPixel));
+        saveOption("WinHeight", QString::number(p.geometry.height() * kTwipsPerPixel));
+    }
+    return host::SaveSettings(batch);
 }

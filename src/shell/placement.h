@@ -26,5 +26,6 @@ std::optional<int> PixelsFromTwips(const QString& text);
 // Reads "WinSta" and, for a normal window, the four geometry keys. Texts that
 // cannot be read fall back to their defaults (2; 0, 0, 640, 480 twips).
 WindowPlacement ReadPlacement();
-// Stores "WinSta" and, only for a normal window, the geometry in twips.
-void StorePlacement(const WindowPlacement& p);
+// Stores "WinSta" and, only for a normal window, the geometry in twips, in
+// one write. False when it could not be written (host::SettingsError says why).
+bool StorePlacement(const WindowPlacement& p);

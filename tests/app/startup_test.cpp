@@ -1,14 +1,17 @@
-#include "app/forms.h"
-#include "app/resetup_form.h"
 #include "app/startup.h"
+#include "app/forms.h"
+#include "app/options.h"
+#include "app/resetup_form.h"
 #include "app/state.h"
 #include "media/data_files.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
+#include "support/full_disk.h"
 #include "support/game_test.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -48,6 +51,13 @@ protected:
 
 public:
     void saveOptionPublic(const char* key, const QString& value) { saveOption(key, value); }
+    void writeSettings(const QByteArray& text) {
+        const QString p = host::settings().path();
+        QDir().mkpath(QFileInfo(p).absolutePath());
+        QFile f(p);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
     QString programPath(const QString& name) const { return programDir.filePath(name); }
 
 protected:
@@ -135,7 +145,9 @@ INSTANTIATE_TEST_SUITE_P(
               }}),
     [](const ::testing::TestParamInfo<Fault>& info) { return std::string(info.param.name); });
 
-void removeFile(StartupTest& t, const QString& name) { ASSERT_TRUE(QFile::remove(t.programPath(name))); }
+void removeFile(StartupTest& t, const QString& name) {
+    ASSERT_TRUE(QFile::remove(t.programPath(name)));
+}
 
 TEST_F(StartupTest, TheResetupWindowDeletesTheStoredSettingsAfterAConfirmation) {
     saveOption("Mes", QStringLiteral("abc"));
@@ -147,6 +159,9 @@ TEST_F(StartupTest, TheResetupWindowDeletesTheStoredSettingsAfterAConfirmation) 
         EXPECT_TRUE(f->Command2->isVisible());
         EXPECT_EQ(host::GetSetting(kAppName, QStringLiteral("Option"), QStringLiteral("Mes")), QStringLiteral("abc"));
         f->Command2->click();  // ...yes
+        EXPECT_EQ(f->Label1->text(), QStringLiteral("設定を初期化しました。Vantrax を終了します。"));
+        EXPECT_TRUE(f->Label2->text().contains(QStringLiteral("settings.ini.before-reset")))
+            << qPrintable(f->Label2->text());
         f->Command3->click();  // close
     });
     StartupWindows none;
@@ -155,6 +170,103 @@ TEST_F(StartupTest, TheResetupWindowDeletesTheStoredSettingsAfterAConfirmation) 
               QStringLiteral("15"));
     EXPECT_EQ(host::GetSetting(kAppName, QStringLiteral("Data"), QStringLiteral("Data1")), QString());
     EXPECT_FALSE(Forms::IsLoaded<ResetupForm>());
+    // What was cleared is kept beside the store, saves and all.
+    host::SettingsStore copy(host::settings().path() + QStringLiteral(".before-reset"));
+    EXPECT_EQ(copy.get(kAppName, QStringLiteral("Data"), QStringLiteral("Data1")), QStringLiteral("slot"));
+    EXPECT_EQ(copy.get(kAppName, QStringLiteral("Option"), QStringLiteral("Mes")), QStringLiteral("abc"));
+}
+
+// The re-setup window says what it found and, when clearing fails, what
+// failed and where the file is: never that it worked when it did not.
+TEST_F(StartupTest, TheResetupWindowNamesWhatItFoundAndWhatFailed) {
+    struct Case {
+        const char* name;
+        std::function<void(StartupTest&)> spoil;
+        const char* found;      // in the window before anything is done
+        const char* failed;     // after "yes", or empty when it worked
+        bool fullDisk = false;  // while clearing
+    };
+    const Case cases[] = {
+        {"a stray line in a file written by hand",
+         [](StartupTest& t) { t.writeSettings("[nr_vantra\\option]\nmes=6\nsoundfont /home/me/a.sf2\n"); },
+         "設定ファイルの 3 行目が読み取れません", ""},
+        {"an option that is no number", [](StartupTest& t) { t.saveOptionPublic("Key2", QStringLiteral("Z")); },
+         "「Key2=Z」", ""},
+        {"a folder where the file should be", [](StartupTest&) { ASSERT_TRUE(QDir().mkpath(host::settings().path())); },
+         "同じ名前のフォルダーがあります", "同じ名前のフォルダーがあります"},
+        {"a full disk", [](StartupTest& t) { t.saveOptionPublic("Mes", QStringLiteral("abc")); }, "「Mes=abc」",
+         "設定ファイルに書き込めません（ファイルの大きさの上限を超えました）", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(QFileInfo(host::settings().path()).absolutePath()).removeRecursively();
+        c.spoil(*this);
+        time->after(100, [&c] {
+            auto* f = Forms::Find<ResetupForm>();
+            ASSERT_NE(f, nullptr);
+            EXPECT_TRUE(f->Label2->text().contains(QString::fromUtf8(c.found))) << qPrintable(f->Label2->text());
+            EXPECT_TRUE(f->Label2->text().contains(QStringLiteral("settings.ini"))) << qPrintable(f->Label2->text());
+            ASSERT_TRUE(f->Command1->isVisible());
+            f->Command1->click();
+            {
+                std::optional<FullDisk> full;
+                if (c.fullDisk) full.emplace();
+                f->Command2->click();
+            }
+            if (*c.failed) {
+                EXPECT_EQ(f->Label1->text(),
+                          QStringLiteral("設定を初期化できませんでした。次回もこのメッセージが表示されます。"));
+                EXPECT_TRUE(f->Label2->text().contains(QString::fromUtf8(c.failed))) << qPrintable(f->Label2->text());
+                EXPECT_TRUE(f->Label2->text().contains(QDir::toNativeSeparators(host::settings().path())));
+            } else {
+                EXPECT_EQ(f->Label1->text(), QStringLiteral("設定を初期化しました。Vantrax を終了します。"));
+            }
+            f->Command3->click();
+        });
+        StartupWindows none;
+        EXPECT_FALSE(Main(none));
+        // Cleared, the next start finds nothing wrong with the settings.
+        EXPECT_EQ(host::settings().damaged() || !ReadOptions(), *c.failed != 0);
+        boxes->calls.clear();
+        advance(1);
+    }
+}
+
+// A broken picture is named like a missing file, and clearing the settings,
+// which would not mend it, is not offered.
+TEST_F(StartupTest, ADamagedPictureIsNamedAndTheSettingsAreLeftAlone) {
+    saveOption("Mes", QStringLiteral("6"));
+    removeFile(*this, QStringLiteral("Data11._vx"));
+    QFile cut(programPath(QStringLiteral("Data11._vx")));
+    QFile whole(QStringLiteral(VANTRAX_TEST_PROGRAM_DIR "/Data11._vx"));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(whole.read(whole.size() / 2));
+    cut.close();
+    time->after(100, [] {
+        auto* f = Forms::Find<ResetupForm>();
+        ASSERT_NE(f, nullptr);
+        EXPECT_TRUE(f->Label2->text().startsWith(QStringLiteral("ファイルが壊れています: Data11._vx")))
+            << qPrintable(f->Label2->text());
+        EXPECT_FALSE(f->Command1->isVisible());
+        EXPECT_TRUE(f->Label1->text().contains(QStringLiteral("再インストール")));
+        f->Command3->click();
+    });
+    StartupWindows none;
+    EXPECT_FALSE(Main(none));
+    EXPECT_TRUE(integrityMessageShown());
+    EXPECT_EQ(host::GetSetting(kAppName, QStringLiteral("Option"), QStringLiteral("Mes")), QStringLiteral("6"));
+}
+
+// Temporary files of writes killed halfway are cleaned up at the next start.
+TEST_F(StartupTest, LeftoversOfKilledWritesAreRemovedAtStart) {
+    saveOption("Mes", QStringLiteral("6"));
+    const QString leftover = host::settings().path() + QStringLiteral(".Xq81Za");
+    QFile f(leftover);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    ASSERT_TRUE(runMain());
+    EXPECT_FALSE(QFile::exists(leftover));
 }
 
 TEST_F(StartupTest, AnsweringNoInTheResetupWindowKeepsEverything) {

@@ -116,6 +116,52 @@ TEST(WaveDecoding, RefusesWhatIsNotAPlayableWave) {
     for (const Case& c : cases) EXPECT_FALSE(audio::DecodeWave(c.bytes)) << c.name;
 }
 
+// Headers that lie: each is refused or decoded within a bounded size, so a
+// small file can never make the game ask for gigabytes.
+TEST(WaveDecoding, HostileHeadersAreRefusedOrBounded) {
+    auto with32 = [](std::vector<uint8_t> b, size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) b[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
+        return b;
+    };
+    const std::vector<uint8_t> fourKb(4096, 0x80);
+    // The data chunk's length field of waveWith's layout.
+    const size_t dataLength = 12 + 8 + 16 + 12 + 4;
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> bytes;
+        size_t frames;  // 0: refused
+    };
+    const Case cases[] = {
+        {"rate 0", waveWith(1, 1, 0, 8, fourKb), 0},
+        {"rate 1 (4 KB would become 1.4 GB)", waveWith(1, 1, 1, 8, fourKb), 0},
+        {"rate 8", waveWith(1, 1, 8, 8, fourKb), 0},
+        {"rate 3999", waveWith(1, 1, 3999, 8, fourKb), 0},
+        {"rate 192001", waveWith(1, 1, 192001, 8, fourKb), 0},
+        {"rate 400000", waveWith(1, 1, 400000, 8, fourKb), 0},
+        {"rate 4 billion", waveWith(1, 1, 0xFFFFFFFFu, 8, fourKb), 0},
+        {"lowest rate a card plays", waveWith(1, 1, 4000, 8, {128, 128, 128, 128}), 45},
+        {"highest rate a card plays", waveWith(1, 1, 192000, 8, std::vector<uint8_t>(192, 128)), 45},
+        {"data chunk claims 4 GB", with32(waveWith(1, 1, 44100, 8, fourKb), dataLength, 0xFFFFFFFFu), 4096},
+        {"data chunk claims past the end", with32(waveWith(1, 1, 44100, 8, fourKb), dataLength, 5000), 4096},
+        {"fmt chunk claims 4 GB", with32(waveWith(1, 1, 44100, 8, fourKb), 16, 0xFFFFFFFFu), 0},
+        {"a chunk before the data claims 4 GB", with32(waveWith(1, 1, 44100, 8, fourKb), 40, 0xFFFFFFFFu), 0},
+        {"65535 channels", waveWith(1, 0xFFFF, 44100, 8, fourKb), 0},
+        {"frames larger than the data", with32(waveWith(1, 1, 44100, 8, fourKb), 32, 0x0008FFFFu), 0},
+        // 121 s at 4000 Hz: 484 KB of file, cut to the longest sound kept.
+        {"longer than any effect", waveWith(1, 1, 4000, 8, std::vector<uint8_t>(4000 * 121, 128)),
+         audio::kMaxWaveFrames},
+    };
+    for (const Case& c : cases) {
+        auto w = audio::DecodeWave(c.bytes);
+        if (c.frames == 0) {
+            EXPECT_FALSE(w) << c.name;
+            continue;
+        }
+        ASSERT_TRUE(w) << c.name;
+        EXPECT_EQ(w->frames(), c.frames) << c.name;
+    }
+}
+
 TEST(WaveDecoding, TheDefaultSoundIsShortAndAudible) {
     auto w = audio::DefaultSound();
     ASSERT_TRUE(w);

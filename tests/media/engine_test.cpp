@@ -168,6 +168,50 @@ TEST_F(TrackTest, ABrokenSoundFontFailsAndTheWaitingTrackIsDropped) {
     EXPECT_EQ(none.soundFontState(), audio::SoundFontState::Failed);
 }
 
+// The player's own SoundFont that cannot be used gives way to an installed
+// one, and says once which file it was and why.
+TEST_F(TrackTest, APlayersSoundFontThatCannotBeUsedGivesWayToAnInstalledOne) {
+    QTemporaryDir dir;
+    const std::string installed = e().loadedSoundFont();
+    const std::string folder = dir.path().toStdString();
+    const std::string junk = folder + "/junk.sf2";
+    WriteFile(QString::fromStdString(junk), std::vector<uint8_t>(4096, 0x55));
+    // Looks like a SoundFont to the first glance, but nothing inside is.
+    std::vector<uint8_t> inner = {'R', 'I', 'F', 'F', 0xF4, 0x0F, 0, 0, 's', 'f', 'b', 'k'};
+    inner.resize(4096, 0x55);
+    const std::string damaged = folder + "/damaged.sf2";
+    WriteFile(QString::fromStdString(damaged), inner);
+    struct Case {
+        std::string path;
+        audio::SoundFontFault fault;
+    };
+    const Case cases[] = {
+        {folder + "/gone.sf2", audio::SoundFontFault::Missing},
+        {folder, audio::SoundFontFault::NotAFile},
+        {junk, audio::SoundFontFault::NotASoundFont},
+        {damaged, audio::SoundFontFault::Refused},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        AudioEngine fresh;
+        fresh.setSoundFontCandidates({installed});
+        fresh.setSoundFontPath(c.path);
+        open(fresh, "t", OneNote(960, 960));
+        ASSERT_TRUE(fresh.playSequence("t", 0.0, std::nullopt));
+        ASSERT_TRUE(fresh.waitForSoundFont());
+        EXPECT_EQ(fresh.loadedSoundFont(), installed);
+        EXPECT_GT(Rms(Render(fresh, Frames(500))), kAudible) << "the music plays";
+        auto problem = fresh.takeSoundFontProblem();
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(problem->path, c.path);
+        EXPECT_EQ(problem->fault, c.fault);
+        EXPECT_FALSE(fresh.takeSoundFontProblem()) << "said once";
+        // Choosing the same file again says nothing new.
+        fresh.setSoundFontPath(c.path);
+        EXPECT_FALSE(fresh.takeSoundFontProblem());
+    }
+}
+
 TEST_F(TrackTest, ChoosingAnotherSoundFontKeepsTheTrackGoing) {
     std::string loaded = e().loadedSoundFont();
     // Another name for the same file is enough to make it load again.

@@ -11,6 +11,7 @@
 #include "platform/audio_commands.h"
 #include "platform/audio_output.h"
 #include "platform/program_folder.h"
+#include "platform/settings_store.h"
 #include "support/game_test.h"
 
 #include <QDir>
@@ -114,6 +115,32 @@ TEST_F(MediaTest, PlayingTrack3TwiceRestartsItWithoutABox) {
     EXPECT_EQ(MciLastError, 0);
 }
 
+TEST_F(MediaTest, ABrokenSoundFontOfThePlayersIsNamedOnceAndTheMusicPlays) {
+    MusicOn = true;
+    engine().startLoading();
+    ASSERT_TRUE(engine().waitForSoundFont());
+    const QString broken = elsewhere.filePath(QStringLiteral("mine.sf2"));
+    WriteFile(broken, std::vector<uint8_t>(4096, 0x55));
+    // Written by hand, with a blank after the "=".
+    ASSERT_TRUE(host::SaveSetting(kAppName, QStringLiteral("Option"), kSoundFontKey, QLatin1Char(' ') + broken))
+        << qPrintable(host::SettingsError());
+    ApplySoundFontOption();
+
+    PlayMusic(3);
+    ASSERT_EQ(boxes->calls.size(), 1u);
+    EXPECT_EQ(boxes->calls[0].title, kBoxTitle);
+    EXPECT_TRUE(boxes->calls[0].text.contains(broken)) << qPrintable(boxes->calls[0].text);
+    EXPECT_TRUE(boxes->calls[0].text.contains(QStringLiteral("SoundFont のファイルではありません")));
+    EXPECT_EQ(MciLastError, 0);
+    EXPECT_TRUE(engine().isPlaying("cx3"));
+    StopMusic(3);
+    PlayMusic(3);
+    EXPECT_EQ(boxes->calls.size(), 1u) << "said once";
+    StopMusic(3);
+    host::DeleteSetting(kAppName, QStringLiteral("Option"), kSoundFontKey);
+    ApplySoundFontOption();
+}
+
 TEST_F(MediaTest, WithMusicOffNothingIsSentAndAStartedTrackPlaysOn) {
     MusicOn = false;
     uint64_t before = commands();
@@ -202,6 +229,15 @@ TEST_F(MediaTest, TheWaveCallsFlags) {
     // A file that is there but no wave counts as missing.
     WriteFile(QStringLiteral("text.wav"), {'n', 'o'});
     SndPlaySound(QStringLiteral("text.wav"), SND_ASYNC);
+    EXPECT_EQ(engine().currentWave(), audio::DefaultSound());
+
+    // So does a wave at a rate no sound card plays: 1 Hz would be stretched
+    // 44100 times.
+    std::vector<uint8_t> oneHertz = Wav16(std::vector<int16_t>(2048, 1000));
+    oneHertz[24] = 1;
+    oneHertz[25] = oneHertz[26] = oneHertz[27] = 0;
+    WriteFile(QStringLiteral("slow.wav"), oneHertz);
+    EXPECT_TRUE(SndPlaySound(QStringLiteral("slow.wav"), SND_ASYNC));
     EXPECT_EQ(engine().currentWave(), audio::DefaultSound());
 
     // Looping needs the asynchronous flag.

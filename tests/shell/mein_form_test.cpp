@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMenu>
 #include <QPushButton>
 #include <QSet>
@@ -139,6 +140,23 @@ TEST_F(MeinFormTest, QuittingWhileMinimisedStoresTheStateOnly) {
         EXPECT_EQ(option(key), QStringLiteral("<absent>"));
     // The next start opens minimised.
     EXPECT_TRUE(Forms::Get<MeinForm>().windowState() & Qt::WindowMinimized);
+}
+
+TEST_F(MeinFormTest, APlacementThatCannotBeWrittenIsToldBeforeTheGameEnds) {
+    // A file where the settings folder should be.
+    QFile blocker(configDir.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    host::setSettingsPath(configDir.filePath(QStringLiteral("blocker/vantrax/settings.ini")));
+    MeinForm& m = Forms::Get<MeinForm>();
+    answerAfter(100, true);
+    dismissAfter(200);
+    m.mnuEnd->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("ウィンドウの位置を保存できなかったよ。")))
+        << qPrintable(messages[0]);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("blocker/vantrax"))) << qPrintable(messages[0]);
+    EXPECT_EQ(ended, 1);
 }
 
 TEST_F(MeinFormTest, AnsweringNoChangesNothing) {

@@ -3,8 +3,12 @@
 #include "shell/key_name.h"
 #include "shell/option_form.h"
 #include "shell/shell_test.h"
+#include "support/full_disk.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -122,6 +126,53 @@ TEST_F(OptionFormTest, DuplicateKeysStoreTheOtherOptionsButNotTheKeys) {
         EXPECT_EQ(option(key), QStringLiteral("<absent>"));
     // The running game already uses the duplicate.
     EXPECT_EQ(PlayKeys[5], 83);
+}
+
+// Settings that cannot be written are not lost without a word: the guide
+// says so, with the reason and the file, and nothing claims they were kept.
+TEST_F(OptionFormTest, OkThatCannotBeWrittenSaysSo) {
+    struct Case {
+        const char* name;
+        std::function<void(const QString& settingsFile)> spoil;
+        const char* cause;
+        bool fullDisk = false;
+    };
+    const Case cases[] = {
+        {"a file where its folder should be",
+         [](const QString& file) {
+             QFile blocker(QFileInfo(file).absolutePath());
+             ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+         },
+         "フォルダーの場所にファイルがあります"},
+        {"a folder where the file should be", [](const QString& file) { ASSERT_TRUE(QDir().mkpath(file)); },
+         "同じ名前のフォルダーがあります"},
+        {"a full disk", [](const QString&) {}, "ファイルの大きさの上限を超えました", true},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.clear();
+        const QString file = configDir.filePath(QStringLiteral("case%1/vantrax/settings.ini").arg(++n));
+        QDir().mkpath(configDir.filePath(QStringLiteral("case%1").arg(n)));
+        c.spoil(file);
+        host::setSettingsPath(file);
+        OptionForm& f = open();
+        f.Option1[0]->setChecked(true);
+        dismissAfter(50);
+        {
+            std::optional<FullDisk> full;
+            if (c.fullDisk) full.emplace();
+            ui::Click(f.Command2);
+        }
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].startsWith(QStringLiteral("設定を保存できなかったよ。"))) << qPrintable(messages[0]);
+        EXPECT_TRUE(messages[0].contains(QString::fromUtf8(c.cause))) << qPrintable(messages[0]);
+        EXPECT_TRUE(messages[0].contains(QStringLiteral("case%1/vantrax").arg(n))) << qPrintable(messages[0]);
+        // The choice holds for this run; the window closes as it always does.
+        EXPECT_EQ(MesTime, 3);
+        EXPECT_FALSE(Forms::IsLoaded<OptionForm>());
+        advance(1);
+    }
 }
 
 TEST_F(OptionFormTest, CancelAfterChangingAKeyKeepsItInMemoryOnly) {
