@@ -3,6 +3,7 @@
 
 #include <QDebug>
 
+#include "app/settings_report.h"
 #include "app/shared_procedures.h"
 #include "app/state.h"
 #include "platform/settings_store.h"
@@ -71,7 +72,7 @@ int32_t ReadRecord(const RecordKey& key) {
 }
 
 bool WriteRecord(const RecordKey& key, int32_t record) {
-    return host::settings().save(kAppName, kSection, QString::fromLatin1(key.key), EncodeRecord(key, record));
+    return host::SaveSetting(kAppName, kSection, QString::fromLatin1(key.key), EncodeRecord(key, record));
 }
 
 }  // namespace records
@@ -85,28 +86,24 @@ int32_t ReadPersonalRecord() {
     return ReadRecord(kPersonalRecord);
 }
 
+namespace {
+// Stores a beaten record, then announces it: the announcement never claims a
+// record that the store did not keep, and a failed write says why.
+void KeepRecord(const RecordKey& key, const QString& news, const QString& what) {
+    if (WriteRecord(key, TotalPoint))
+        MesBox(kGuideFace, GuideLine(), news, false, true);
+    else
+        TellNotSaved(what);
+}
+}  // namespace
+
 void UpdateRecords() {
-    // The record is written before it is announced, so the announcement never
-    // claims a record that the store did not keep.
-    if (!NotOfficial && ReadOfficialRecord() < TotalPoint) {
-        if (WriteRecord(kOfficialRecord, TotalPoint))
-            MesBox(kGuideFace, GuideLine(),
+    if (!NotOfficial && ReadOfficialRecord() < TotalPoint)
+        KeepRecord(kOfficialRecord,
                    QStringLiteral("おめでとうございます。公認記録の更新です。すぐにインターネット上に登録しよう！"),
-                   false, true);
-        else
-            MesBox(kGuideFace, GuideLine(),
-                   QStringLiteral("公認記録を上回りましたが、記録を保存できませんでした。設定ファイルに書き込めるか確か"
-                                  "めてください。"),
-                   false, true);
-    }
-    if (ReadPersonalRecord() < TotalPoint) {
-        if (WriteRecord(kPersonalRecord, TotalPoint))
-            MesBox(kGuideFace, GuideLine(),
-                   QStringLiteral("おめでとうございます。自己記録の更新です。さらに腕に磨きをかけよう！"), false, true);
-        else
-            MesBox(kGuideFace, GuideLine(),
-                   QStringLiteral("自己記録を上回りましたが、記録を保存できませんでした。設定ファイルに書き込めるか確か"
-                                  "めてください。"),
-                   false, true);
-    }
+                   QStringLiteral("新しい公認記録"));
+    if (ReadPersonalRecord() < TotalPoint)
+        KeepRecord(kPersonalRecord,
+                   QStringLiteral("おめでとうございます。自己記録の更新です。さらに腕に磨きをかけよう！"),
+                   QStringLiteral("新しい自己記録"));
 }

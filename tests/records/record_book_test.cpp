@@ -135,10 +135,10 @@ TEST_F(RecordBookTest, AFailedWriteIsNeverAnnouncedAsKept) {
     ASSERT_EQ(messages.size(), 2);
     for (const QString& m : messages) {
         EXPECT_FALSE(m.startsWith(QStringLiteral("おめでとう"))) << m.toStdString();
-        EXPECT_TRUE(m.contains(QStringLiteral("保存できませんでした"))) << m.toStdString();
+        EXPECT_TRUE(m.contains(QStringLiteral("保存できなかった"))) << m.toStdString();
     }
-    EXPECT_TRUE(messages[0].contains(QStringLiteral("公認記録")));
-    EXPECT_TRUE(messages[1].contains(QStringLiteral("自己記録")));
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("新しい公認記録")));
+    EXPECT_TRUE(messages[1].startsWith(QStringLiteral("新しい自己記録")));
     EXPECT_EQ(ReadOfficialRecord(), 5000);
 }
 
