@@ -172,6 +172,27 @@ TEST_F(ExportTest, ThePostcardRoutePrintsTheBlockAndWritesNoFile) {
     EXPECT_EQ(messages, QStringList{kAllDone});
 }
 
+TEST_F(ExportTest, TheDesktopChoiceWritesOnTheDesktop) {
+    // The desktop of a home folder made for the test.
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", target.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", target.filePath(QStringLiteral(".config")).toUtf8());
+    const QString desktop = target.filePath(QStringLiteral("Desktop"));
+    ASSERT_TRUE(QDir().mkpath(desktop));
+    bool listsOff = false;
+    run({next, name(QStringLiteral("abc")), next, next,
+         [&](IntForm& f) {
+             clickRadio(f.Option3[1]);
+             listsOff = !f.Drive1->isEnabled() && !f.Dir1->isEnabled();
+         },
+         next, next, next});
+    qputenv("HOME", oldHome);
+    oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
+    EXPECT_TRUE(listsOff);
+    EXPECT_TRUE(QFile::exists(QDir(desktop).filePath(kExportFileName)));
+    EXPECT_EQ(messages, QStringList{kAllDone});
+}
+
 TEST_F(ExportTest, CancellingAtAnyStepWritesAndPrintsNothing) {
     const std::vector<std::function<void(IntForm&)>> toStep[] = {
         {},
