@@ -66,6 +66,7 @@ EndingForm::EndingForm() {
 }
 
 void EndingForm::Form_Load() {
+    Busy busy(this);
     FillHost();
     SetMenu(0);
     Label1->hide();

@@ -75,6 +75,7 @@ MakingForm::MakingForm() {
 }
 
 void MakingForm::Form_Load() {
+    Busy busy(this);
     FillHost();
     // The title's menus would otherwise stay on under the scene.
     SetMenu(0);

@@ -46,6 +46,7 @@ NewOpening::NewOpening() {
 }
 
 void NewOpening::Form_Load() {
+    Busy busy(this);
     FillHost();
     // The map that opened the passage may have left its menus on.
     SetMenu(0);
@@ -82,6 +83,7 @@ void NewOpening::Skip() {
     // may open the map.
     if (finished_) return;
     finished_ = true;
+    Busy busy(this);
     Unload();
     StageNo = 11;
     LastWon = true;

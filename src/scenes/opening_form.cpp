@@ -65,6 +65,7 @@ OpeningForm::OpeningForm() {
 }
 
 void OpeningForm::Form_Load() {
+    Busy busy(this);
     FillHost();
     Step = 0;
     host::ChDirProgram();

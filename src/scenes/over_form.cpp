@@ -18,6 +18,7 @@ OverForm::OverForm() {
 }
 
 void OverForm::Form_Load() {
+    Busy busy(this);
     FillHost();
     SetMenu(0);
     Form_Resize();

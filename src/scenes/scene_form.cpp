@@ -37,7 +37,25 @@ SceneForm::SceneForm() {
     setFocusPolicy(Qt::StrongFocus);
 }
 
+SceneForm::Busy::~Busy() {
+    if (--f_->busy_ == 0 && f_->deletePending_) {
+        f_->deletePending_ = false;
+        f_->deleteLater();
+    }
+}
+
+bool SceneForm::event(QEvent* e) {
+    // A window closed while one of its handlers still runs is destroyed when
+    // that handler is done (see Busy).
+    if (e->type() == QEvent::DeferredDelete && busy_ > 0) {
+        deletePending_ = true;
+        return true;
+    }
+    return GameForm::event(e);
+}
+
 bool SceneForm::Preload(Cache& cache, const char* prefix, int count, const std::function<void(int)>& before) {
+    Busy busy(this);
     cache.assign(static_cast<size_t>(count), QPixmap());
     for (int n = 1; n <= count; ++n) {
         if (before) before(n);
@@ -73,6 +91,7 @@ void SceneForm::SetInterval(host::Timer& timer, int32_t ms) {
 
 void SceneForm::RunStep(host::Timer& timer, const SceneScript& script) {
     if (closing()) return;
+    Busy busy(this);
     ++Step;
     const SceneStep* row = FindSceneStep(script, Step);
     if (!row) return;

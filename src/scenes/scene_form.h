@@ -77,6 +77,21 @@ public:
     void Form_Unload(bool& cancel) override;
     virtual void Form_Resize();
 
+    // Held while a handler of the scene runs code that lets events run (a
+    // load, a step): a skip among those events closes the window, but it is
+    // destroyed only once the handler has returned, so the handler can see
+    // that it must stop.
+    class Busy {
+    public:
+        explicit Busy(SceneForm* f) : f_(f) { ++f_->busy_; }
+        ~Busy();
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+
+    private:
+        SceneForm* f_;
+    };
+
     // Centres a canvas in the window.
     void CentreCanvas(QWidget* canvas);
     SceneCanvas* Picture1 = nullptr;
@@ -88,6 +103,7 @@ protected:
     bool skipOnFormClick = true;
     bool skipOnKey = false;
 
+    bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
@@ -97,4 +113,6 @@ protected:
 
 private:
     bool closing_ = false;
+    int busy_ = 0;
+    bool deletePending_ = false;
 };

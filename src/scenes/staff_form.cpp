@@ -67,6 +67,7 @@ void StaffForm::setColour(QLabel* label, const QColor& c) {
 }
 
 void StaffForm::Form_Load() {
+    Busy busy(this);
     FillHost();
     Timer1->setEnabled(false);
     // The run's points meet the record book here, before the roll starts.
