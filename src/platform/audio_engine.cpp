@@ -10,6 +10,10 @@
 #include <filesystem>
 #include <utility>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace audio {
 
 namespace {
@@ -204,6 +208,9 @@ void AudioEngine::loaderMain() {
         fluid_settings_setint(settings, "synth.polyphony", kPolyphony);
         // Locking a large SoundFont into memory usually exceeds the user's limit.
         fluid_settings_setint(settings, "synth.lock-memory", 0);
+        // Only the instruments the tracks choose are read into memory: the
+        // game's music uses a handful of a General MIDI set's 128 and more.
+        fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
         fluid_synth_t* synth = new_fluid_synth(settings);
         bool ok = synth && fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED;
         std::vector<std::pair<int, int>> defaults;
@@ -280,6 +287,11 @@ void AudioEngine::loaderMain() {
         lock.unlock();
         if (oldSynth) delete_fluid_synth(oldSynth);
         if (oldSettings) delete_fluid_settings(oldSettings);
+#ifdef __GLIBC__
+        // The reader's scratch memory sits in this thread's own heap, where
+        // no other thread would reuse it; hand it back.
+        malloc_trim(0);
+#endif
         if (!again) return;
     }
 }
