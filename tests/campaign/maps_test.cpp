@@ -16,6 +16,9 @@
 #include "platform/audio_engine.h"
 #include "platform/random.h"
 #include "platform/timer.h"
+#include "scenes/ending_form.h"
+#include "scenes/new_opening.h"
+#include "scenes/over_form.h"
 #include "shell/open_form.h"
 #include "support/campaign_run.h"
 #include "support/game_test.h"
@@ -137,7 +140,7 @@ TEST_P(FirstCastleSettles, AfterADuel) {
     if (c.gameOver) {
         EXPECT_FALSE(Forms::IsLoaded<NewMapForm>());
         EXPECT_FALSE(Forms::IsLoaded<VantraForm>());
-        EXPECT_TRUE(Forms::IsLoaded<OpenForm>());  // game over, for now straight to the title
+        EXPECT_TRUE(Forms::IsLoaded<OverForm>());
         return;
     }
     NewMapForm* map = Forms::Find<NewMapForm>();
@@ -157,9 +160,10 @@ TEST_P(FirstCastleSettles, AfterADuel) {
         EXPECT_FALSE(LastWon);
         EXPECT_EQ(GainedPoint, 0);
         EXPECT_TRUE(shownText(campaign::StageBriefing(c.stageAfter)->text));
-        if (c.stageAfter < 8)
+        if (c.stageAfter < 8) {
             EXPECT_EQ(map->RestLabel->text(),
                       QString::number(campaign::GetClearPoint(c.level, c.stageAfter) - c.pointsAfter));
+        }
     } else {
         EXPECT_EQ(FoeLeft, c.left);
         EXPECT_TRUE(messages.shown.empty()) << "no briefing after a duel";
@@ -278,6 +282,10 @@ TEST_F(MapTest, StageTenGivesTheLastWordsAndOpensTheNewCastle) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, QString::fromUtf8(campaign::StageBriefing(10)->text));
     EXPECT_FALSE(Forms::IsLoaded<NewMapForm>());
+    // The new castle's opening plays first and leads on to its map.
+    EXPECT_TRUE(Forms::IsLoaded<NewOpening>());
+    time->advance(120'000);
+    EXPECT_FALSE(Forms::IsLoaded<NewOpening>());
     NewNewMap* second = Forms::Find<NewNewMap>();
     ASSERT_NE(second, nullptr);
     EXPECT_TRUE(second->StartButton->isVisible());
@@ -293,6 +301,7 @@ TEST_F(MapTest, StageTenGivesTheLastWordsAndOpensTheNewCastle) {
     ShowNewMap();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(Forms::IsLoaded<OpenForm>());
+    time->advance(120'000);
     EXPECT_TRUE(Forms::IsLoaded<NewNewMap>());
     EXPECT_EQ(StageNo, 11);
 }
@@ -325,9 +334,12 @@ TEST_P(NewCastleSettles, AfterADuel) {
             break;
         }
         case NewSettle::GameOver:
+            EXPECT_FALSE(Forms::IsLoaded<NewNewMap>());
+            EXPECT_TRUE(Forms::IsLoaded<OverForm>());
+            break;
         case NewSettle::Ending:
             EXPECT_FALSE(Forms::IsLoaded<NewNewMap>());
-            EXPECT_TRUE(Forms::IsLoaded<OpenForm>());
+            EXPECT_TRUE(Forms::IsLoaded<EndingForm>());
             break;
     }
     if (c.outcome != NewSettle::GameOver) {
@@ -376,7 +388,9 @@ TEST_P(Roulette, NeverLandsOnAnOpponentAlreadyPlayed) {
     EXPECT_EQ(FoeIndex, chosen);
     EXPECT_FALSE(FoeLeft[static_cast<size_t>(chosen)]);
     for (size_t i = 0; i < 7; ++i)
-        if (static_cast<int>(i) != chosen) EXPECT_EQ(FoeLeft[i], c.left[i]);
+        if (static_cast<int>(i) != chosen) {
+            EXPECT_EQ(FoeLeft[i], c.left[i]);
+        }
     EXPECT_TRUE(Forms::IsLoaded<VantraForm>());
     EXPECT_FALSE(Forms::IsLoaded<NewMapForm>());
 }
@@ -519,9 +533,10 @@ TEST_F(MapTest, SaveAsksOnlyForAnOfficialRunAndQuitAsks) {
         if (c.asked) answer(c.yes);
         Click(Forms::Find<NewMapForm>()->SaveButton);
         EXPECT_EQ(!messages.shown.empty(), c.asked);
-        if (c.asked)
+        if (c.asked) {
             EXPECT_EQ(messages.shown[0].text,
                       QStringLiteral("セーブすると公認記録ではなくなりますが、よろしいですか？"));
+        }
         EXPECT_EQ(SaveMode, c.saving);
         EXPECT_TRUE(Forms::IsLoaded<NewMapForm>()) << "the map stays open under the slots";
     }

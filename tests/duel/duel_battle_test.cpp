@@ -82,8 +82,8 @@ TEST_F(BattleTest, ContestWonByTheMashKey) {
 TEST_F(BattleTest, HoldingTheMashKeyWinsNothing) {
     VantraForm& f = contested();
     contestNext();
-    ReleaseKey(f, Z);
-    ReleaseKey(f, S);
+    ReleaseKey(Z);
+    ReleaseKey(S);
     advance(500);
     ASSERT_TRUE(f.BattleOn);
     f.BatTimer.setEnabled(false);  // the opponent does not hit back meanwhile

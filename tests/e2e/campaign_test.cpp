@@ -132,6 +132,7 @@ TEST_F(CampaignRun, ASlowPlayerLosesToEveryTownsmanAndTheRunEnds) {
 
 TEST_F(CampaignRun, ANewGameFromTheNewCastleEndsAtItsFirstLoss) {
     campaign_run::NewGame(2, 2);
+    time->advance(120'000);  // the new castle's opening leads on to its map
     ASSERT_TRUE(campaign_run::Waiting(Forms::Find<NewNewMap>()));
     EXPECT_EQ(StageNo, 11);
     EXPECT_EQ(TotalPoint, 116000);

@@ -167,6 +167,8 @@ TEST_F(MeinFormTest, APlacementThatCannotBeWrittenIsToldBeforeTheGameEnds) {
         << qPrintable(messages[0]);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("blocker/vantrax"))) << qPrintable(messages[0]);
     EXPECT_EQ(ended, 1);
+}
+
 // A start after a minimised quit must leave a window the player can reach: one
 // the window system shows (minimised), and that comes back onto the screen.
 TEST_F(MeinFormTest, AStartAfterAMinimisedQuitCanBeRestored) {

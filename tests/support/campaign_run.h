@@ -12,8 +12,8 @@
 #include "campaign/new_map_form.h"
 #include "campaign/new_new_map.h"
 #include "campaign/stages.h"
-#include "duel/auto_player.h"
-#include "duel/duel.h"
+#include "campaign/mes_form.h"
+#include "kit/auto_player.h"
 #include "duel/vantra_form.h"
 #include "platform/virtual_time.h"
 #include "shell/open_form.h"
@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QString>
 #include <array>
+#include <memory>
 #include <vector>
 
 namespace campaign_run {
@@ -84,10 +85,30 @@ inline bool Waiting(NewNewMap* m) {
     return m && !m->unloaded() && m->StartButton->isVisible();
 }
 
+// Reads every message the run shows to its end: a message still open after
+// longer than any timed one lasts waits for a click (the record book's news
+// at the staff roll), and the player gives it one. Runs until `alive` is false.
+inline void ReadMessages(host::VirtualScheduler& time, std::shared_ptr<bool> alive, QWidget* seen = nullptr,
+                         uint64_t since = 0) {
+    time.after(500, [&time, alive, seen, since] {
+        if (!*alive) return;
+        MesForm* f = Forms::Find<MesForm>();
+        QWidget* now = f && f->isVisible() ? f : nullptr;
+        if (now && now == seen && time.now() - since > 20000) {
+            Click(f->Label3[1]);
+            now = nullptr;
+        }
+        ReadMessages(time, alive, now, now == seen ? since : time.now());
+    });
+}
+
 // Plays from a map in its waiting state until the title window opens (the
-// run ended in game over or the ending) or `limitMs` of virtual time pass.
+// run ended in game over or the ending, and the staff roll after it) or
+// `limitMs` of virtual time pass.
 inline Run Play(host::VirtualScheduler& time, AutoPlayer::Style style, uint64_t limitMs = 6ull * 3600 * 1000) {
     Run run;
+    auto alive = std::make_shared<bool>(true);
+    ReadMessages(time, alive);
     const uint64_t end = time.now() + limitMs;
     bool sawFirstCastle = false;
     while (!Forms::IsLoaded<OpenForm>() && time.now() < end) {
@@ -125,6 +146,9 @@ inline Run Play(host::VirtualScheduler& time, AutoPlayer::Style style, uint64_t 
             AutoPlayer player(*duel, style);
             time.waitUntil([] { return !Forms::IsLoaded<VantraForm>(); });
         }
+        // The result is handed back once the duel window is gone, from the
+        // outermost level: let that moment come, and the map settle the duel.
+        time.advance(1);
         step.won = LastDuelOutcome().won;
         step.score = LastDuelOutcome().score;
         step.stageAfter = StageNo;
@@ -132,6 +156,7 @@ inline Run Play(host::VirtualScheduler& time, AutoPlayer::Style style, uint64_t 
         step.mapWaiting = Waiting(Forms::Find<NewMapForm>()) || Waiting(Forms::Find<NewNewMap>());
         run.steps.push_back(step);
     }
+    *alive = false;
     return run;
 }
 
