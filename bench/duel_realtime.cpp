@@ -12,8 +12,8 @@
 //     practice duel the practice window's way, through 20 s of the duel with
 //     music and effects.
 #include "app/forms.h"
-#include "app/startup.h"
 #include "app/shared_procedures.h"
+#include "app/startup.h"
 #include "app/state.h"
 #include "campaign/mes_form.h"
 #include "campaign/roster.h"

@@ -32,21 +32,22 @@ std::string sampleScreen(xcb_connection_t* c, xcb_screen_t* screen) {
         for (int gx = 1; gx <= 3; ++gx) {
             const int x = screen->width_in_pixels * gx / 4 - patch / 2;
             const int y = screen->height_in_pixels * gy / 4 - patch / 2;
-            xcb_get_image_reply_t* r = xcb_get_image_reply(
-                c,
-                xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, static_cast<int16_t>(x),
-                              static_cast<int16_t>(y), patch, patch, ~0u),
-                nullptr);
+            xcb_get_image_reply_t* r =
+                xcb_get_image_reply(c,
+                                    xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, static_cast<int16_t>(x),
+                                                  static_cast<int16_t>(y), patch, patch, ~0u),
+                                    nullptr);
             if (!r) continue;
             all.append(reinterpret_cast<const char*>(xcb_get_image_data(r)),
                        static_cast<size_t>(xcb_get_image_data_length(r)));
             free(r);
         }
     // The menu bar's strip along the top.
-    xcb_get_image_reply_t* r = xcb_get_image_reply(
-        c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0, 200, 20, ~0u), nullptr);
+    xcb_get_image_reply_t* r =
+        xcb_get_image_reply(c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0, 200, 20, ~0u), nullptr);
     if (r) {
-        all.append(reinterpret_cast<const char*>(xcb_get_image_data(r)), static_cast<size_t>(xcb_get_image_data_length(r)));
+        all.append(reinterpret_cast<const char*>(xcb_get_image_data(r)),
+                   static_cast<size_t>(xcb_get_image_data_length(r)));
         free(r);
     }
     return all;

@@ -46,7 +46,8 @@ bool ReadOptions() {
     SoundOn = *wav;
     static constexpr int16_t kDefaultKeys[6] = {83, 68, 90, 88, 67, 86};
     for (int i = 0; i < 6; ++i) {
-        auto key = ToInteger(option(QStringLiteral("Key%1").arg(i).toLatin1().constData(), QString::number(kDefaultKeys[i])));
+        auto key =
+            ToInteger(option(QStringLiteral("Key%1").arg(i).toLatin1().constData(), QString::number(kDefaultKeys[i])));
         if (!key) return false;
         PlayKeys[static_cast<size_t>(i)] = *key;
     }

@@ -10,7 +10,9 @@
 std::optional<int16_t> ToInteger(const QString& text);
 // "True", "False" (any case) or a number, where any non-zero number is true.
 std::optional<bool> ToBoolean(const QString& text);
-inline QString BoolText(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
+inline QString BoolText(bool b) {
+    return b ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 // Reads "Mes", "Div", "Bgm", "Wav" and "Key0".."Key5" of section "Option" into
 // the shared options, in that order, each with its default. False as soon as

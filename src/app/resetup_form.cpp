@@ -1,10 +1,10 @@
 #include "app/resetup_form.h"
 
+#include "app/data_files.h"
 #include "app/options.h"
+#include "app/picture_file.h"
 #include "app/settings_report.h"
 #include "app/state.h"
-#include "app/data_files.h"
-#include "app/picture_file.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
 

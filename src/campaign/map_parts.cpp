@@ -3,9 +3,9 @@
 
 #include "app/state.h"
 #include "app/wait.h"
+#include "look/look.h"
 #include "media/data_files.h"
 #include "media/effects.h"
-#include "look/look.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
 #include "platform/program_folder.h"

@@ -4,16 +4,16 @@
 
 namespace {
 const std::array<const char*, 29> kNames = {
-    "ゴルドラ",                                                   // 0 the Demon King
-    "カシウス",     "メルキオール",                                 // strategists
-    "リリィ",       "ミント",       "ココ",                         // the three maidens
-    "バルガス",     "ゼフィール",   "ドラグノフ",   "オルドー",     // the four kings
-    "ガイラ",       "ジェイク",     "ロッソ",       "ヴォルフ",     "ネクロス",  // elite five
-    "歩兵ゴンザ",   "歩兵ミケオ",   "歩兵タケル",   "歩兵ピコ",     // infantry
-    "歩兵ノロ",     "歩兵ロンジ",   "歩兵ガンテツ",
-    "門番ゲンブ",                                                 // gatekeeper
-    "塩屋のトメ",   "村長モロゾ",   "床屋のマユキ", "鍛冶屋ガント", "吟遊詩人ルカ",  // townspeople
-    "ポルカ",                                                     // 28 the guide
+    "ゴルドラ",                                                                // 0 the Demon King
+    "カシウス",   "メルキオール",                                              // strategists
+    "リリィ",     "ミント",       "ココ",                                      // the three maidens
+    "バルガス",   "ゼフィール",   "ドラグノフ",   "オルドー",                  // the four kings
+    "ガイラ",     "ジェイク",     "ロッソ",       "ヴォルフ",     "ネクロス",  // elite five
+    "歩兵ゴンザ", "歩兵ミケオ",   "歩兵タケル",   "歩兵ピコ",                  // infantry
+    "歩兵ノロ",   "歩兵ロンジ",   "歩兵ガンテツ",
+    "門番ゲンブ",                                                                  // gatekeeper
+    "塩屋のトメ", "村長モロゾ",   "床屋のマユキ", "鍛冶屋ガント", "吟遊詩人ルカ",  // townspeople
+    "ポルカ",                                                                      // 28 the guide
 };
 }  // namespace
 
@@ -22,6 +22,10 @@ QString FoeDisplayName(int face) {
     return QString::fromUtf8(kNames[static_cast<size_t>(face)]);
 }
 
-QString SuperDemonKingName() { return QStringLiteral("ネオ・ゴルドラ"); }
+QString SuperDemonKingName() {
+    return QStringLiteral("ネオ・ゴルドラ");
+}
 
-QString GuideLine() { return QStringLiteral("案内人  ") + FoeDisplayName(kGuideFace); }
+QString GuideLine() {
+    return QStringLiteral("案内人  ") + FoeDisplayName(kGuideFace);
+}

@@ -5,8 +5,12 @@
 
 namespace host {
 
-QString DesktopFolder() { return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation); }
-QString DocumentsFolder() { return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation); }
+QString DesktopFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+QString DocumentsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
 
 QString TempFolder() {
     QString t = QDir::tempPath();

@@ -21,8 +21,12 @@ std::unique_ptr<LauncherService>& current() {
 }
 }  // namespace
 
-bool OpenUrl(const QString& url) { return current()->openUrl(url); }
-bool StartProgram(const QString& program, const QStringList& args) { return current()->startProgram(program, args); }
+bool OpenUrl(const QString& url) {
+    return current()->openUrl(url);
+}
+bool StartProgram(const QString& program, const QStringList& args) {
+    return current()->startProgram(program, args);
+}
 
 std::unique_ptr<LauncherService> installLauncher(std::unique_ptr<LauncherService> service) {
     auto old = std::move(current());

@@ -31,8 +31,12 @@ QString ProgramFolder() {
     return folder();
 }
 
-void setProgramFolder(const QString& path) { folder() = path; }
+void setProgramFolder(const QString& path) {
+    folder() = path;
+}
 
-bool ChDirProgram() { return QDir::setCurrent(ProgramFolder()); }
+bool ChDirProgram() {
+    return QDir::setCurrent(ProgramFolder());
+}
 
 }  // namespace host

@@ -12,7 +12,9 @@ uint64_t splitmix(uint64_t& x) {
     return z ^ (z >> 31);
 }
 
-double toUnit(uint64_t bits) { return static_cast<double>(bits >> 11) * (1.0 / 9007199254740992.0); }
+double toUnit(uint64_t bits) {
+    return static_cast<double>(bits >> 11) * (1.0 / 9007199254740992.0);
+}
 
 std::unique_ptr<RandomSource>& current() {
     static std::unique_ptr<RandomSource> source = std::make_unique<ClockSeededRandom>();
@@ -20,9 +22,13 @@ std::unique_ptr<RandomSource>& current() {
 }
 }  // namespace
 
-double Rnd() { return current()->next(); }
+double Rnd() {
+    return current()->next();
+}
 
-void Randomize() { current()->reseed(Clock()); }
+void Randomize() {
+    current()->reseed(Clock());
+}
 
 std::unique_ptr<RandomSource> installRandomSource(std::unique_ptr<RandomSource> source) {
     std::unique_ptr<RandomSource> old = std::move(current());
@@ -30,7 +36,9 @@ std::unique_ptr<RandomSource> installRandomSource(std::unique_ptr<RandomSource> 
     return old;
 }
 
-double ClockSeededRandom::next() { return toUnit(splitmix(state_)); }
+double ClockSeededRandom::next() {
+    return toUnit(splitmix(state_));
+}
 
 void ClockSeededRandom::reseed(uint32_t clockMs) {
     ++reseeds_;
@@ -38,7 +46,9 @@ void ClockSeededRandom::reseed(uint32_t clockMs) {
     state_ = splitmix(mix);
 }
 
-double SeededRandom::next() { return toUnit(splitmix(state_)); }
+double SeededRandom::next() {
+    return toUnit(splitmix(state_));
+}
 
 void SeededRandom::reseed(uint32_t) {
     uint64_t mix = seed_ ^ (++reseeds_ * 0xd1b54a32d192ed03ULL);

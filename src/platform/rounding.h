@@ -26,8 +26,12 @@ inline Int RoundTo(double x) {
     return static_cast<Int>(r);
 }
 
-inline int16_t CInt(double x) { return RoundTo<int16_t>(x); }
-inline int32_t CLng(double x) { return RoundTo<int32_t>(x); }
+inline int16_t CInt(double x) {
+    return RoundTo<int16_t>(x);
+}
+inline int32_t CLng(double x) {
+    return RoundTo<int32_t>(x);
+}
 
 // Saturating 16-bit arithmetic for the places where the game computed in
 // Integer and a value could leave the range.

@@ -60,7 +60,9 @@ void TimerQueue::add(Timer* t) {
     if (std::find(timers_.begin(), timers_.end(), t) == timers_.end()) timers_.push_back(t);
 }
 
-void TimerQueue::remove(Timer* t) { std::erase(timers_, t); }
+void TimerQueue::remove(Timer* t) {
+    std::erase(timers_, t);
+}
 
 Timer* TimerQueue::nextDue() const {
     Timer* best = nullptr;

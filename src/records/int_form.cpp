@@ -11,8 +11,8 @@
 
 #include "app/shared_procedures.h"
 #include "app/state.h"
-#include "media/data_files.h"
 #include "look/look.h"
+#include "media/data_files.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
 #include "platform/folders.h"

@@ -12,10 +12,10 @@ public:
     void Form_Load() override;
     void Form_Resize();
 
-    QLabel* Picture1;   // the logo, 658 x 216
-    QLabel* Label1;     // "Presented by Nimbrel"
-    QLabel* Label2;     // "データロード中"
-    QLabel* Label3;     // the eight-square progress bar
+    QLabel* Picture1;  // the logo, 658 x 216
+    QLabel* Label1;    // "Presented by Nimbrel"
+    QLabel* Label2;    // "データロード中"
+    QLabel* Label3;    // the eight-square progress bar
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -2,9 +2,9 @@
 
 #include "app/shared_procedures.h"
 #include "app/state.h"
+#include "look/dialogs.h"
 #include "look/look.h"
 #include "platform/virtual_keys.h"
-#include "look/dialogs.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -28,9 +28,12 @@ TEST_F(SettingsStoreTest, AnEmptyStoreGivesTheDefault) {
 }
 
 TEST_F(SettingsStoreTest, NamesAreCaseInsensitive) {
-    ASSERT_TRUE(store.save(QStringLiteral("NR_Vantra"), QStringLiteral("Data"), QStringLiteral("PB"), QStringLiteral("abc")));
-    EXPECT_EQ(store.get(QStringLiteral("Nr_Vantra"), QStringLiteral("data"), QStringLiteral("pb")), QStringLiteral("abc"));
-    ASSERT_TRUE(store.save(QStringLiteral("nr_vantra"), QStringLiteral("DATA"), QStringLiteral("Pb"), QStringLiteral("xyz")));
+    ASSERT_TRUE(
+        store.save(QStringLiteral("NR_Vantra"), QStringLiteral("Data"), QStringLiteral("PB"), QStringLiteral("abc")));
+    EXPECT_EQ(store.get(QStringLiteral("Nr_Vantra"), QStringLiteral("data"), QStringLiteral("pb")),
+              QStringLiteral("abc"));
+    ASSERT_TRUE(
+        store.save(QStringLiteral("nr_vantra"), QStringLiteral("DATA"), QStringLiteral("Pb"), QStringLiteral("xyz")));
     EXPECT_EQ(store.get(app, data, QStringLiteral("PB")), QStringLiteral("xyz"));
 }
 
@@ -104,9 +107,11 @@ TEST_F(SettingsStoreTest, AKillDuringAWriteLeavesTheOldOrTheNewContent) {
         child.waitForFinished();
         ASSERT_FALSE(store.damaged()) << "round " << round;
         QString v = store.get(app, data, QStringLiteral("Data1"));
-        EXPECT_TRUE(v.isEmpty() || v == QStringLiteral("old") + big || v == QStringLiteral("new") + big) << "round " << round;
+        EXPECT_TRUE(v.isEmpty() || v == QStringLiteral("old") + big || v == QStringLiteral("new") + big)
+            << "round " << round;
         QString mes = store.get(app, option, QStringLiteral("Mes"), QStringLiteral("15"));
-        EXPECT_TRUE(mes == QStringLiteral("3") || mes == QStringLiteral("9") || mes == QStringLiteral("15")) << qPrintable(mes);
+        EXPECT_TRUE(mes == QStringLiteral("3") || mes == QStringLiteral("9") || mes == QStringLiteral("15"))
+            << qPrintable(mes);
     }
 }
 

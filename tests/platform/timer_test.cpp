@@ -20,7 +20,7 @@ struct Recorder {
 
 struct Step {
     const char* what;
-    uint64_t at;            // elapsed ms at which the action runs
+    uint64_t at;  // elapsed ms at which the action runs
     std::function<void(Timer&)> action;
 };
 
@@ -70,11 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
              400,
              {"t@100", "t@270", "t@370"}},
         Case{"interval 0 never ticks", 0, {{"on", 0, enable}}, 500, {}},
-        Case{"setting an interval on a disabled timer does not start it",
-             100,
-             {{"50", 10, interval(50)}},
-             300,
-             {}}),
+        Case{"setting an interval on a disabled timer does not start it", 100, {{"50", 10, interval(50)}}, 300, {}}),
     [](const ::testing::TestParamInfo<Case>& info) {
         std::string n = info.param.name;
         for (char& ch : n)

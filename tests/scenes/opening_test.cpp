@@ -82,8 +82,12 @@ TEST_F(OpeningTest, TheLogoPhaseFollowsItsSteps) {
         ASSERT_EQ(f.Step, step);
         EXPECT_EQ(static_cast<int64_t>(f.OpenTimer1->deadline() - lastDue), current.interval);
         EXPECT_EQ(shown(f, f.logoFrames), current.frame);
-        if (step >= 3 && step <= 85) { EXPECT_EQ(f.Picture1->size(), QSize(480, 270)); }
-        if (step >= 86) { EXPECT_EQ(f.Picture1->size(), QSize(511, 239)); }
+        if (step >= 3 && step <= 85) {
+            EXPECT_EQ(f.Picture1->size(), QSize(480, 270));
+        }
+        if (step >= 86) {
+            EXPECT_EQ(f.Picture1->size(), QSize(511, 239));
+        }
         EXPECT_EQ(f.Picture1->isVisible(), step >= 2 && step != 86);
         if (step >= 3) {
             EXPECT_EQ(f.Picture1->pos(),
@@ -119,7 +123,9 @@ TEST_F(OpeningTest, TheStoryPhaseFollowsItsStepsAndEndsAtTheTitle) {
             SCOPED_TRACE(testing::Message() << "story step " << step);
             ASSERT_EQ(f.Step, step);
             EXPECT_EQ(static_cast<int64_t>(f.Timer1->deadline() - lastDue), r.interval);
-            if (r.frame != -9) { EXPECT_EQ(shown(f, f.storyFrames), r.frame >= 100 ? step - (r.frame - 100) : r.frame); }
+            if (r.frame != -9) {
+                EXPECT_EQ(shown(f, f.storyFrames), r.frame >= 100 ? step - (r.frame - 100) : r.frame);
+            }
             EXPECT_EQ(f.Picture1->size(), QSize(500, 300));
         }
     }

@@ -77,7 +77,9 @@ TEST(StaffRoll, LinesStandWhereTheScrollHasTakenThem) {
         }
         for (int line = 1; line <= kRollCount; ++line) {
             const int y = 400 + 40 * (line - 1) - s;
-            if (y > -40 && y < 400) { EXPECT_EQ(drawn.count(line), 1u) << "line " << line << " at s = " << s; }
+            if (y > -40 && y < 400) {
+                EXPECT_EQ(drawn.count(line), 1u) << "line " << line << " at s = " << s;
+            }
         }
     }
 }
@@ -243,7 +245,9 @@ TEST_F(StaffTest, AClickDuringARevealStopsAllDrawing) {
         });
         time->at(due + 14, [&] {
             checked = true;
-            if (canvas) { EXPECT_EQ(canvas->image(), atClose) << "the canvas was drawn on after the close"; }
+            if (canvas) {
+                EXPECT_EQ(canvas->image(), atClose) << "the canvas was drawn on after the close";
+            }
         });
         advance(due + 20 - time->now());
         EXPECT_TRUE(checked);

@@ -1,7 +1,7 @@
+#include "app/shared_procedures.h"
 #include "platform/virtual_keys.h"
 #include "shell/key_form.h"
 #include "shell/key_name.h"
-#include "app/shared_procedures.h"
 #include "shell/open_form.h"
 #include "shell/option_form.h"
 #include "shell/shell_test.h"
