@@ -6,9 +6,12 @@
 // over it.
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <typeindex>
+#include <vector>
 
 class QAbstractButton;
+class QGraphicsView;
 
 class GameForm : public QWidget {
     Q_OBJECT
@@ -34,6 +37,11 @@ public:
     bool unloaded() const { return unloaded_; }
     // Centres the window inside its host's client area.
     void CenterInHost();
+    // Whether the window is drawn at the screens' size; the backdrop is not.
+    virtual bool scalesWithHost() const { return true; }
+    // The host's area changed size or the screens' size changed: a screen
+    // stays centred unless it lays itself out otherwise.
+    virtual void HostResized() { CenterInHost(); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -55,6 +63,27 @@ namespace Forms {
 // The widget that hosts every screen (the main window's client area).
 void setHost(QWidget* clientArea);
 QWidget* host();
+
+// The screens' size factor (1 = as designed). At any other factor the screens
+// are drawn by a view over the whole client area that scales them, so their
+// own layouts, pictures and mouse handling stay in their designed pixels and
+// the view maps every click and drag back into them. Loaded screens move
+// into or out of the view at once.
+void setScale(qreal factor);
+qreal scale();
+// The area the screens are laid out in, in their own pixels: the client area
+// divided by the factor.
+QSize screenArea();
+// Lays every hosted screen out again (after a resize or a change of factor).
+void layoutScreens();
+// The view that draws the screens at factors other than 1; null at 1.
+QGraphicsView* scaledView();
+// A point of a screen in the client area's pixels, where the player sees it.
+QPoint mapToHost(const QWidget* widget, QPointF local);
+// The loaded screens (not dialogs), in no particular order.
+std::vector<GameForm*> screens();
+// Runs whenever a screen is shown or hidden (the backdrop follows it).
+void setScreensChanged(std::function<void()> changed);
 
 GameForm* find(std::type_index type);
 void attach(std::type_index type, GameForm* form);

@@ -64,6 +64,7 @@ struct SharedState {
     bool MusicOn = false;
     bool SoundOn = false;
     std::array<int16_t, 6> PlayKeys{};  // Windows virtual-key codes
+    int16_t ScreenScale = 0;            // screens' size in percent (100, 150, 200, 300); 0 fits the window
 
     // Campaign state.
     uint8_t GameMode = 0;  // where a finished duel returns: 1, 2 or 255 (practice)
@@ -115,6 +116,7 @@ inline int16_t& InputDevice = Shared.InputDevice;
 inline bool& MusicOn = Shared.MusicOn;
 inline bool& SoundOn = Shared.SoundOn;
 inline std::array<int16_t, 6>& PlayKeys = Shared.PlayKeys;
+inline int16_t& ScreenScale = Shared.ScreenScale;
 
 inline uint8_t& GameMode = Shared.GameMode;
 inline bool& SaveMode = Shared.SaveMode;

@@ -149,7 +149,7 @@ void CardImage::mousePressEvent(QMouseEvent* e) {
 
 void CardImage::mouseMoveEvent(QMouseEvent* e) {
     e->accept();
-    if (dragging_ && onDragMove) onDragMove(e->globalPosition());
+    if (dragging_ && onDragMove) onDragMove(e->position());
 }
 
 void CardImage::mouseReleaseEvent(QMouseEvent* e) {
@@ -159,7 +159,7 @@ void CardImage::mouseReleaseEvent(QMouseEvent* e) {
     if (dragging_) {
         dragging_ = false;
         setCursor(draggable_ ? Qt::OpenHandCursor : Qt::ArrowCursor);
-        if (onDragEnd) onDragEnd(e->globalPosition());
+        if (onDragEnd) onDragEnd(e->position());
         return;
     }
     // A click is a press and a release on the same image.

@@ -87,8 +87,11 @@ public:
 
     std::function<void(int index)> onClick;
     std::function<void(int index, QPoint grabOffset)> onDragStart;
-    std::function<void(QPointF globalPos)> onDragMove;
-    std::function<void(QPointF globalPos)> onDragEnd;
+    // The pointer while a drag goes on and where it lets go, in this card's
+    // own pixels: a screen drawn scaled has no meaningful desktop position
+    // for its widgets, so the duel maps them within its own window.
+    std::function<void(QPointF pos)> onDragMove;
+    std::function<void(QPointF pos)> onDragEnd;
 
 protected:
     void paintEvent(QPaintEvent*) override;

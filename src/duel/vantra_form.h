@@ -86,6 +86,8 @@ public:
 
     // True while a dragged card follows the pointer.
     bool dragGhostShown() const { return dragGhost_ && !dragGhost_->isHidden(); }
+    // Where the held card is drawn, in the play area's pixels.
+    QRect dragGhostGeometry() const { return dragGhost_ ? dragGhost_->geometry() : QRect(); }
 
     // CardSetTimer as the duel switches it; it only wakes while a card changed.
     bool cardSetEnabled() const { return CardSetOn; }
@@ -167,9 +169,9 @@ private:
 
     // Dragging a card of the player's row.
     void DragStart(int index, QPoint grabOffset);
-    void DragMove(QPointF globalPos);
-    void DragEnd(QPointF globalPos);
-    int DropTargetAt(QPointF globalPos) const;
+    void DragMove(QPointF pos);  // in the window's own pixels
+    void DragEnd(QPointF pos);
+    int DropTargetAt(QPointF pos) const;
 
     host::KeyStrokes strokes_;  // a held key acts once, however it repeats
     Table Slot{};

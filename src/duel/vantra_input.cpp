@@ -151,27 +151,27 @@ void VantraForm::DragStart(int index, QPoint grabOffset) {
     dragGhost_->show();
 }
 
-void VantraForm::DragMove(QPointF globalPos) {
+void VantraForm::DragMove(QPointF pos) {
     if (dragSource_ == 0) return;
-    dragGhost_->move(Picture1->mapFromGlobal(globalPos).toPoint() - dragOffset_);
+    dragGhost_->move(Picture1->mapFrom(this, pos).toPoint() - dragOffset_);
 }
 
-int VantraForm::DropTargetAt(QPointF globalPos) const {
+int VantraForm::DropTargetAt(QPointF pos) const {
     if (!Picture1->isVisible()) return 0;
     // Whatever lies on top at that point takes the drop, looked for in the whole
     // window: the re-deal banner is no child of the table but covers its piles,
     // and a card held since before the re-deal must land on the banner.
-    QWidget* w = childAt(mapFromGlobal(globalPos).toPoint());
+    QWidget* w = childAt(pos.toPoint());
     auto* card = qobject_cast<CardImage*>(w);
     return card ? card->index() : 0;
 }
 
-void VantraForm::DragEnd(QPointF globalPos) {
+void VantraForm::DragEnd(QPointF pos) {
     const int src = dragSource_;
     dragSource_ = 0;
     dragGhost_->hide();
     if (src == 0) return;
-    const int target = DropTargetAt(globalPos);
+    const int target = DropTargetAt(pos);
     if (target != 0) Image1_DragDrop(target, src);
 }
 

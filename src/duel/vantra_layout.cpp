@@ -80,8 +80,9 @@ void VantraForm::BuildControls() {
         if (i <= 4) {
             Image1[i]->onClick = [this](int index) { Image1_Click(index); };
             Image1[i]->onDragStart = [this](int index, QPoint offset) { DragStart(index, offset); };
-            Image1[i]->onDragMove = [this](QPointF pos) { DragMove(pos); };
-            Image1[i]->onDragEnd = [this](QPointF pos) { DragEnd(pos); };
+            CardImage* card = Image1[i];
+            Image1[i]->onDragMove = [this, card](QPointF pos) { DragMove(card->mapTo(this, pos)); };
+            Image1[i]->onDragEnd = [this, card](QPointF pos) { DragEnd(card->mapTo(this, pos)); };
         }
     }
     Shape5 = new ShapeBox(Picture1, QColor(), QColor(255, 214, 40), 3);

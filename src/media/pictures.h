@@ -5,6 +5,9 @@
 #include <QPixmap>
 #include <QString>
 
+// The pixel density the screens are drawn at: their screen's ratio times the
+// screens' size. Pictures loaded without a ratio use it.
+qreal ScreenPictureRatio();
 // A built-in picture by resource number: card value + 10 (11..62) or face + 63
 // (63..91). The 2x version is used on high-density screens.
 QPixmap LoadResPicture(int number, qreal devicePixelRatio = 0);

@@ -7,6 +7,7 @@
 #include "platform/timer.h"
 #include "scenes/scene_canvas.h"
 
+#include <QGraphicsProxyWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -116,14 +117,34 @@ void SceneForm::CentreCanvas(QWidget* canvas) {
 }
 
 void SceneForm::FillHost() {
+    fillsHost_ = true;
+    if (graphicsProxyWidget()) {
+        // Drawn scaled: the area is the client area in the screens' pixels.
+        HostResized();
+        return;
+    }
     QWidget* client = parentWidget();
     if (!client || isWindow()) return;
     client->installEventFilter(this);
     setGeometry(0, 0, client->width(), client->height());
 }
 
+void SceneForm::HostResized() {
+    if (!fillsHost_) {
+        GameForm::HostResized();
+        return;
+    }
+    if (graphicsProxyWidget()) {
+        setGeometry(QRect(QPoint(0, 0), Forms::screenArea()));
+        graphicsProxyWidget()->setPos(0, 0);
+    } else if (QWidget* client = parentWidget(); client && !isWindow()) {
+        client->installEventFilter(this);
+        setGeometry(0, 0, client->width(), client->height());
+    }
+}
+
 bool SceneForm::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == parentWidget() && e->type() == QEvent::Resize && !isWindow())
+    if (watched == parentWidget() && watched && e->type() == QEvent::Resize && !isWindow())
         setGeometry(0, 0, parentWidget()->width(), parentWidget()->height());
     return GameForm::eventFilter(watched, e);
 }

@@ -97,8 +97,10 @@ public:
     SceneCanvas* Picture1 = nullptr;
 
 protected:
+    bool fillsHost_ = false;
     // Makes the window cover the main window's client area and follow it.
     void FillHost();
+    void HostResized() override;
     // Which inputs skip this scene: a click on the window itself, any key.
     bool skipOnFormClick = true;
     bool skipOnKey = false;

@@ -56,6 +56,17 @@ void BackForm::Form_Resize() {
     Label3->move((w - Label3->width()) / 2, (h - Label3->height()) / 2 + 186);
 }
 
+void BackForm::HostResized() {
+    if (QWidget* client = parentWidget(); client && !isWindow()) setGeometry(0, 0, client->width(), client->height());
+}
+
+void BackForm::FollowScreens() {
+    bool covered = false;
+    for (GameForm* screen : Forms::screens())
+        if (screen != this && screen->isVisible()) covered = true;
+    Picture1->setVisible(!covered);
+}
+
 void BackForm::paintEvent(QPaintEvent*) {
     QPainter p(this);
     look::PaintNight(p, QRectF(rect()));

@@ -11,6 +11,12 @@ public:
     BackForm();
     void Form_Load() override;
     void Form_Resize();
+    // The backdrop stays at the client area's own size behind the screens.
+    bool scalesWithHost() const override { return false; }
+    void HostResized() override;
+    // The logo only shows while no screen is up: around a smaller screen it
+    // would peek out from behind it.
+    void FollowScreens();
 
     QLabel* Picture1;  // the logo, 658 x 216
     QLabel* Label1;    // "Presented by Nimbrel"

@@ -1,7 +1,9 @@
 #include "shell/mein_form.h"
 
+#include "app/screen_scale.h"
 #include "app/settings_report.h"
 #include "app/shared_procedures.h"
+#include "app/state.h"
 #include "look/look.h"
 #include "media/mci.h"
 #include "platform/launcher.h"
@@ -14,6 +16,7 @@
 #include "shell/placement.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -117,15 +120,34 @@ void MeinForm::createMenus() {
     mnuEnd = item(mnuFile, QStringLiteral("終了"), QKeySequence(Qt::CTRL | Qt::Key_Q), &MeinForm::mnuEnd_Click);
 
     mnuHelp = MenuBar->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    for (QMenu* menu : {mnuFile, mnuPractice, mnuHelp}) menu->setFont(MenuBar->font());
+    mnuView = MenuBar->addMenu(QStringLiteral("表示(&V)"));
+    for (QMenu* menu : {mnuFile, mnuPractice, mnuHelp, mnuView}) menu->setFont(MenuBar->font());
     mnuHelpShow = item(mnuHelp, QStringLiteral("ヘルプの表示"), {}, &MeinForm::mnuHelpShow_Click);
     mnuVersion = item(mnuHelp, QStringLiteral("バージョン情報"), {}, &MeinForm::mnuVersion_Click);
     mnuMakerPage = item(mnuHelp, QStringLiteral("Nimbrelホームページ"), {}, &MeinForm::mnuMakerPage_Click);
     mnuVantraxPage = item(mnuHelp, QStringLiteral("Vantrax のホームページ"), {}, &MeinForm::mnuVantraxPage_Click);
+    auto* sizes = new QActionGroup(this);
+    auto sizeItem = [this, sizes](const QString& caption, int16_t choice) {
+        QAction* a = mnuView->addAction(caption);
+        a->setCheckable(true);
+        a->setChecked(ScreenScale == choice);
+        sizes->addAction(a);
+        connect(a, &QAction::triggered, this, [this, choice] { mnuScale_Click(choice); });
+        return a;
+    };
+    mnuScaleFit = sizeItem(QStringLiteral("ウィンドウに合わせる"), kScaleFit);
+    const std::array<QString, 4> scaleCaptions{QStringLiteral("等倍"), QStringLiteral("1.5倍"), QStringLiteral("2倍"),
+                                               QStringLiteral("3倍")};
+    for (size_t i = 0; i < kScaleSteps.size(); ++i) mnuScale[i] = sizeItem(scaleCaptions[i], kScaleSteps[i]);
+    mnuView->addSeparator();
+    mnuFullScreen =
+        item(mnuView, QStringLiteral("全画面表示"), QKeySequence(Qt::Key_F11), &MeinForm::mnuFullScreen_Click);
+    mnuFullScreen->setCheckable(true);
+    mnuFullScreen->setChecked(isFullScreen());
     // A menu closed with Escape leaves the menu bar holding the keyboard, and
     // a duel under it would stop hearing its keys with nothing to show why:
     // give the keyboard back to the window that had it.
-    for (QMenu* menu : {mnuFile, mnuHelp}) {
+    for (QMenu* menu : {mnuFile, mnuHelp, mnuView}) {
         connect(menu, &QMenu::aboutToShow, this, [this] {
             QWidget* w = QApplication::focusWidget();
             if (w != MenuBar) focusBeforeMenu_ = w;
@@ -154,6 +176,10 @@ void MeinForm::Form_Load() {
     // Only now: while the registry attaches this window there must be no host
     // yet, or the frame would be put inside a client area.
     Forms::setHost(Client);
+    Forms::setScreensChanged([] {
+        if (BackForm* back = Forms::Find<BackForm>()) back->FollowScreens();
+    });
+    ReadScaleChoice();
     const WindowPlacement placement = ReadPlacement();
     // The placement is given before the window is first shown. The stored left
     // and top are those of the frame, and only a window not yet shown is placed
@@ -183,6 +209,7 @@ void MeinForm::Form_Load() {
     // fonts loaded) and the first screens follow a moment later.
     host::DoEvents();
     createMenus();
+    ApplyScale();
     if (minimiseWhenExposed_ && windowHandle()->isExposed()) MinimiseOnceShown();
     SetMenu(0);
 }
@@ -209,11 +236,26 @@ void MeinForm::Form_Unload(bool& cancel) {
 }
 
 void MeinForm::Form_Resize() {
-    if (BackForm* back = Forms::Find<BackForm>()) back->setGeometry(0, 0, Client->width(), Client->height());
     // The screens stay centred when the frame changes size, also when the
-    // window manager maximises the frame only after the first screen opened.
-    for (GameForm* screen : Client->findChildren<GameForm*>(Qt::FindDirectChildrenOnly))
-        if (screen != Forms::Find<BackForm>() && !screen->isWindow()) screen->CenterInHost();
+    // window manager maximises the frame only after the first screen opened;
+    // fitting may pick another size for them.
+    ApplyScale();
+    Forms::layoutScreens();
+}
+
+void MeinForm::ApplyScale() {
+    Forms::setScale(EffectiveScalePercent(ScreenScale, Client->size()) / 100.0);
+}
+
+void MeinForm::mnuScale_Click(int16_t choice) {
+    ScreenScale = choice;
+    ApplyScale();
+    if (!StoreScaleChoice()) TellNotSaved(QStringLiteral("画面の大きさ"));
+}
+
+void MeinForm::mnuFullScreen_Click() {
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+    mnuFullScreen->setChecked(isFullScreen());
 }
 
 bool MeinForm::eventFilter(QObject* watched, QEvent* e) {

@@ -38,6 +38,11 @@ public:
     QAction* mnuVersion = nullptr;
     QAction* mnuMakerPage = nullptr;
     QAction* mnuVantraxPage = nullptr;
+    // The screens' size and full screen.
+    QMenu* mnuView = nullptr;
+    QAction* mnuScaleFit = nullptr;
+    std::array<QAction*, 4> mnuScale{};  // 1x, 1.5x, 2x, 3x
+    QAction* mnuFullScreen = nullptr;
 
     void mnuNew_Click();
     void mnuLoad_Click();
@@ -48,6 +53,11 @@ public:
     void mnuVersion_Click();
     void mnuMakerPage_Click();
     void mnuVantraxPage_Click();
+    // Chooses the screens' size (a percent step, or 0 to fit) and keeps it.
+    void mnuScale_Click(int16_t choice);
+    void mnuFullScreen_Click();
+    // Draws the screens at the size the choice gives in the client area now.
+    void ApplyScale();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
