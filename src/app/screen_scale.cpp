@@ -49,7 +49,8 @@ std::optional<int16_t> ParseScaleChoice(const QString& text) {
 }
 
 void ReadScaleChoice() {
-    ScreenScale = ParseScaleChoice(host::GetSetting(kAppName, kOption, kScaleKey, QStringLiteral("Fit"))).value_or(kScaleFit);
+    ScreenScale =
+        ParseScaleChoice(host::GetSetting(kAppName, kOption, kScaleKey, QStringLiteral("Fit"))).value_or(kScaleFit);
 }
 
 bool StoreScaleChoice() {

@@ -1,5 +1,7 @@
 #include "duel/duel_widgets.h"
 
+#include "media/pictures.h"
+
 #include <QHash>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -29,7 +31,7 @@ void Panel::paintEvent(QPaintEvent* e) {
     }
     // Cards and labels over the felt repaint it often; the shading is drawn
     // once and copied from then on.
-    const qreal dpr = devicePixelRatioF();
+    const qreal dpr = ScreenPictureRatio();
     const QSize px = (QSizeF(size()) * dpr).toSize();
     if (feltCache_.size() != px || feltCache_.devicePixelRatio() != dpr) {
         feltCache_ = QPixmap(px);
@@ -196,7 +198,7 @@ const QImage& BannerMask(const QString& text, const QFont& font, Qt::Alignment a
 }  // namespace
 
 void BannerLabel::paintEvent(QPaintEvent*) {
-    const qreal dpr = devicePixelRatioF();
+    const qreal dpr = ScreenPictureRatio();
     if (maskText_ != text() || mask_.size() != (QSizeF(size()) * dpr).toSize()) {
         mask_ = BannerMask(text(), font(), alignment(), size(), dpr);
         maskText_ = text();

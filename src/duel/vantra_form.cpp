@@ -124,7 +124,8 @@ namespace {
 const QPixmap& FacePictureOf(CardValue v) {
     static std::array<QPixmap, 53>& faces = *new std::array<QPixmap, 53>;  // kept until the program ends
     static qreal facesDpr = 0;
-    const qreal dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    // The density the duel is drawn at: its screen's and the screens' size.
+    const qreal dpr = ScreenPictureRatio();
     if (dpr != facesDpr) {
         faces.fill(QPixmap());
         facesDpr = dpr;

@@ -1,6 +1,7 @@
 // The duel window's controls, placed in twips as the window was designed.
 #include "duel/vantra_form.h"
 #include "look/palette.h"
+#include "media/pictures.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -134,7 +135,7 @@ void VantraForm::BuildControls() {
 
 void VantraForm::paintEvent(QPaintEvent* e) {
     // The backdrop lies under every label of the left column: drawn once, then copied.
-    const qreal dpr = devicePixelRatioF();
+    const qreal dpr = ScreenPictureRatio();
     const QSize px = (QSizeF(size()) * dpr).toSize();
     // The same for every duel; kept until the program ends.
     static QPixmap& backdrop = *new QPixmap;

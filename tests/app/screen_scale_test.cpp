@@ -28,9 +28,9 @@ TEST(ScreenScale, StoredTexts) {
     const struct {
         const char* text;
         std::optional<int16_t> choice;
-    } cases[] = {{"Fit", kScaleFit}, {"fit", kScaleFit}, {"1", 100},           {"1.5", 150},
-                 {"2", 200},         {" 3 ", 300},       {"2.5", std::nullopt}, {"", std::nullopt},
-                 {"150", std::nullopt}, {"-1", std::nullopt}};
+    } cases[] = {
+        {"Fit", kScaleFit}, {"fit", kScaleFit},    {"1", 100},         {"1.5", 150},          {"2", 200},
+        {" 3 ", 300},       {"2.5", std::nullopt}, {"", std::nullopt}, {"150", std::nullopt}, {"-1", std::nullopt}};
     for (const auto& c : cases) EXPECT_EQ(ParseScaleChoice(QString::fromUtf8(c.text)), c.choice) << c.text;
     for (int16_t choice : {kScaleFit, int16_t(100), int16_t(150), int16_t(200), int16_t(300)})
         EXPECT_EQ(ParseScaleChoice(ScaleChoiceText(choice)), choice);

@@ -99,9 +99,13 @@ TEST_F(LooksTest, MainWindowWithBackdropAndTitle) {
     // The title sits in the middle of the client area, in front of the backdrop.
     const QRect client = m.Client->geometry();
     EXPECT_EQ(back.geometry(), QRect(QPoint(0, 0), client.size()));
-    const QPoint offCentre = title.geometry().center() - QRect(QPoint(0, 0), client.size()).center();
+    // Where the player sees it: the window fits the title at 1.5x.
+    EXPECT_EQ(Forms::scale(), 1.5);
+    const QRect seen(Forms::mapToHost(&title, QPointF(0, 0)),
+                     Forms::mapToHost(&title, QPointF(title.width(), title.height())) - QPoint(1, 1));
+    const QPoint offCentre = seen.center() - QRect(QPoint(0, 0), client.size()).center();
     EXPECT_LE(offCentre.manhattanLength(), 2);  // odd sizes halve to a pixel either way
-    const QRect titleInWindow = title.geometry().translated(client.topLeft());
+    const QRect titleInWindow = seen.translated(client.topLeft());
     EXPECT_GT(count(img, titleInWindow, parchment), 7 * 240 * 30 / 3);
 
     // The backdrop's labels show whole, inside the client area.
@@ -119,8 +123,8 @@ TEST_F(LooksTest, MainWindowWithBackdropAndTitle) {
     EXPECT_GT(count(img, presented, goldish), 40);
 
     // The menu bar and its menus.
-    expectDrawable(m.MenuBar->font(), m.mnuFile->title() + m.mnuHelp->title());
-    for (QMenu* menu : {m.mnuFile, m.mnuPractice, m.mnuHelp})
+    expectDrawable(m.MenuBar->font(), m.mnuFile->title() + m.mnuHelp->title() + m.mnuView->title());
+    for (QMenu* menu : {m.mnuFile, m.mnuPractice, m.mnuHelp, m.mnuView})
         for (QAction* a : menu->actions()) expectDrawable(menu->font(), a->text());
 }
 
