@@ -22,6 +22,8 @@ public:
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;
     void Form_Resize();
+    // The frame itself is never drawn inside a client area.
+    bool scalesWithHost() const override { return false; }
 
     QMenuBar* MenuBar = nullptr;
     QWidget* Client;  // the client area every screen is a child of

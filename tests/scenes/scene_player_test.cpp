@@ -77,12 +77,17 @@ TEST_F(ScenePlayerTest, TheCanvasStaysCentredAndTheMenusStayOffInEveryScene) {
         for (QSize client : {QSize(900, 700), QSize(641, 481), QSize(1280, 960)}) {
             m.Client->resize(client);
             advance(1);
-            EXPECT_EQ(f->geometry(), QRect(QPoint(0, 0), client));
+            // The scene covers the client area at any size the window fits
+            // the screens at (1280 x 960 is 2x), laid out in its own pixels.
+            const QSize area = Forms::screenArea();
+            EXPECT_EQ(area, client / Forms::scale());
+            EXPECT_EQ(f->geometry().size(), area);
+            EXPECT_EQ(Forms::mapToHost(f, QPointF(0, 0)), QPoint(0, 0));
             const QWidget* c = f->Picture1;
             if (o.name == std::string("making-of")) {
-                EXPECT_EQ(c->x(), (client.width() - c->width()) / 2);  // the caption sits under it
+                EXPECT_EQ(c->x(), (area.width() - c->width()) / 2);  // the caption sits under it
             } else {
-                EXPECT_EQ(c->pos(), QPoint((client.width() - c->width()) / 2, (client.height() - c->height()) / 2));
+                EXPECT_EQ(c->pos(), QPoint((area.width() - c->width()) / 2, (area.height() - c->height()) / 2));
             }
         }
         Forms::discardAll();
