@@ -118,6 +118,14 @@ TEST_F(DuelScaledTest, ClicksAndDragsLandOnTheCardsThePlayerSees) {
     }
 }
 
+// The keyboard reaches a duel drawn scaled, through the view that shows it.
+TEST_F(DuelScaledTest, KeysPlayAtTwiceTheSize) {
+    VantraForm& f = table(2.0, {0, 0, 0, 0, Mine(5), Theirs(10), 0, 0, 0, 0});
+    InputDevice = 1;
+    duel_hands::ReleaseKey(90);  // Z, the first place
+    EXPECT_EQ(f.slot(1), f.MyDeck[24]);
+}
+
 // Every opaque pixel of the card as drawn against the 2x picture it came from.
 TEST_F(DuelScaledTest, CardsAtTwiceTheSizeAreTheTwoTimesPicturesPixelForPixel) {
     VantraForm& f = table(2.0, {Mine(1), 0, 0, 0, Mine(5), Theirs(10), Theirs(1), 0, 0, 0});
