@@ -52,8 +52,8 @@ QByteArray WriteReplay(const Replay& r) {
     out += "seed " + QByteArray::number(r.seed) + ' ' + QByteArray::number(r.reseeds) + '\n';
     out += "mode " + QByteArray::number(r.gameMode) + ' ' + QByteArray::number(r.stageNo) + '\n';
     out += "foe " + QByteArray::number(r.face) + ' ' + QByteArray::number(r.paramA) + ' ' +
-           QByteArray::number(r.paramB) + ' ' + QByteArray::number(r.paramC) + ' ' + QByteArray::number(r.music) +
-           ' ' + r.foeName.toUtf8() + '\n';
+           QByteArray::number(r.paramB) + ' ' + QByteArray::number(r.paramC) + ' ' + QByteArray::number(r.music) + ' ' +
+           r.foeName.toUtf8() + '\n';
     out += "device " + QByteArray::number(r.inputDevice) + '\n';
     out += "keys";
     for (int32_t k : r.keys) out += ' ' + QByteArray::number(k);
@@ -183,20 +183,13 @@ ReplayRead ParseReplay(const QByteArray& bytes) {
             e.b = static_cast<int32_t>(v[3]);
             r.events.push_back(e);
         } else if (word == "end") {
-            const R ranges{std::pair<int64_t, int64_t>{0, 1},
-                           std::pair<int64_t, int64_t>{INT32_MIN, INT32_MAX},
-                           std::pair<int64_t, int64_t>{0, 26},
-                           std::pair<int64_t, int64_t>{0, 26},
-                           std::pair<int64_t, int64_t>{0, 52},
-                           std::pair<int64_t, int64_t>{0, 52},
-                           std::pair<int64_t, int64_t>{0, 52},
-                           std::pair<int64_t, int64_t>{0, 52},
-                           std::pair<int64_t, int64_t>{0, 52},
-                           std::pair<int64_t, int64_t>{0, 52},
-                           std::pair<int64_t, int64_t>{0, 52},
-                           std::pair<int64_t, int64_t>{0, 52},
-                           std::pair<int64_t, int64_t>{0, 52},
-                           std::pair<int64_t, int64_t>{0, 52}};
+            const R ranges{std::pair<int64_t, int64_t>{0, 1},  std::pair<int64_t, int64_t>{INT32_MIN, INT32_MAX},
+                           std::pair<int64_t, int64_t>{0, 26}, std::pair<int64_t, int64_t>{0, 26},
+                           std::pair<int64_t, int64_t>{0, 52}, std::pair<int64_t, int64_t>{0, 52},
+                           std::pair<int64_t, int64_t>{0, 52}, std::pair<int64_t, int64_t>{0, 52},
+                           std::pair<int64_t, int64_t>{0, 52}, std::pair<int64_t, int64_t>{0, 52},
+                           std::pair<int64_t, int64_t>{0, 52}, std::pair<int64_t, int64_t>{0, 52},
+                           std::pair<int64_t, int64_t>{0, 52}, std::pair<int64_t, int64_t>{0, 52}};
             if (!fields(14, ranges)) return {std::nullopt, Damaged(lineNo)};
             ReplayEnd end;
             end.won = v[0] == 1;
@@ -218,7 +211,8 @@ ReplayRead ReadReplayFile(const QString& path) {
     const QFileInfo info(path);
     // A pipe or a device could feed the reader for ever.
     if (!info.isFile())
-        return {std::nullopt, QStringLiteral("リプレイファイル %1 が見つかりません。").arg(QDir::toNativeSeparators(path))};
+        return {std::nullopt,
+                QStringLiteral("リプレイファイル %1 が見つかりません。").arg(QDir::toNativeSeparators(path))};
     if (info.size() > kReplayMaxBytes) return {std::nullopt, QStringLiteral("リプレイファイルが大きすぎます。")};
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))

@@ -53,16 +53,23 @@ ReplayRun PlayReplay(const Replay& replay, bool wallClockPace) {
     GameMode = 0;
     const uint64_t start = time.now() - static_cast<uint32_t>(host::Clock() - ReplayClockStart());
     // An input goes in at its moment, after as many of the duel's ticks as it
-    // came after: several timers and an input can share a millisecond.
+    // came after: several timers and an input can share a millisecond. Should
+    // the ticks not come as counted (a duel recorded in real time, whose
+    // timers ticked late), it goes in at the latest when its millisecond has
+    // passed, so no input is lost.
     size_t next = 0;
     auto handDue = [&] {
         const uint32_t now = host::Clock() - ReplayClockStart();
-        while (next < replay.events.size() && replay.events[next].t == now &&
-               replay.events[next].ticks == ReplayTicks())
+        while (next < replay.events.size() &&
+               (replay.events[next].t < now ||
+                (replay.events[next].t == now && replay.events[next].ticks <= ReplayTicks())))
             Hand(replay.events[next++]);
     };
     SetReplayTickHook(handDue);
-    for (const ReplayEvent& e : replay.events) time.at(start + e.t, handDue);
+    for (const ReplayEvent& e : replay.events) {
+        time.at(start + e.t, handDue);
+        time.at(start + e.t + 1, handDue);
+    }
     time.waitUntil([] { return !Forms::IsLoaded<VantraForm>(); });
     SetReplayTickHook({});
     time.advance(0);  // the hand-back

@@ -10,9 +10,9 @@
 #include <optional>
 
 struct ReplayRun {
-    ReplayEnd end;          // how the duel played back ended
-    QByteArray recording;   // the replay the duel recorded while it played back
-    bool matches = true;    // the end is the one the file recorded (or it recorded none)
+    ReplayEnd end;         // how the duel played back ended
+    QByteArray recording;  // the replay the duel recorded while it played back
+    bool matches = true;   // the end is the one the file recorded (or it recorded none)
 };
 
 // Needs the program folder current and a QApplication; installs its own

@@ -12,6 +12,7 @@
 #include "shell/open_form.h"
 #include "shell/p_main_form.h"
 #include "shell/placement.h"
+#include "shell/replay_save.h"
 
 #include <QAction>
 #include <QApplication>
@@ -113,6 +114,7 @@ void MeinForm::createMenus() {
         mnuLevel[static_cast<size_t>(i)] = mnuPractice->addAction(levels[static_cast<size_t>(i)]);
         connect(mnuLevel[static_cast<size_t>(i)], &QAction::triggered, this, [this, i] { mnuLevel_Click(i); });
     }
+    mnuSaveReplay = AddSaveReplayCommand(mnuFile, this);
     mnuFile->addSeparator();
     mnuEnd = item(mnuFile, QStringLiteral("終了"), QKeySequence(Qt::CTRL | Qt::Key_Q), &MeinForm::mnuEnd_Click);
 

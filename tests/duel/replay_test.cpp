@@ -73,6 +73,21 @@ TEST_P(ReplayTest, PlaysBackToTheSameTableResultAndScoreHeadlessAndInAWindow) {
     EXPECT_EQ(windowed.recording, recorded);
 }
 
+TEST_F(ReplayTest, LosesNoInputWhenTheTicksDoNotComeAsCounted) {
+    // A duel played in real time: the host's timers tick late, so its inputs
+    // cannot all find their recorded place among the ticks again.
+    const ReplayRead read = ParseReplay(playAndRecord(Player{"keys", true, 250, 70, 1, 50, 50, 50}));
+    ASSERT_TRUE(read.replay);
+    Replay late = *read.replay;
+    for (ReplayEvent& e : late.events) e.ticks += 1000000;
+    const ReplayRun run = PlayReplay(late, false);
+    const ReplayRead again = ParseReplay(run.recording);
+    ASSERT_TRUE(again.replay);
+    size_t handed = 0;
+    for (const ReplayEvent& e : again.replay->events) handed += e.t <= late.events.back().t + 1;
+    EXPECT_EQ(handed, late.events.size());
+}
+
 INSTANTIATE_TEST_SUITE_P(Players, ReplayTest,
                          ::testing::Values(Player{"keys", true, 250, 70, 1, 50, 50, 50},
                                            Player{"mouse", false, 300, 100, 3, 60, 40, 70},
