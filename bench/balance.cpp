@@ -163,8 +163,7 @@ Duel PlayOne(int level, const Opponent& o, int rate, uint64_t seed) {
     GameMode = 0;  // nobody to hand back to: the duel ends with its window
     const campaign::Strength s =
         campaign::HandOverStrength(static_cast<int16_t>(level), static_cast<int16_t>(o.stage), o.position);
-    StartDuel(QStringLiteral("相手"), static_cast<int16_t>(o.face), s.x, s.y, s.z,
-              campaign::DuelMusicFor(o.stage));
+    StartDuel(QStringLiteral("相手"), static_cast<int16_t>(o.face), s.x, s.y, s.z, campaign::DuelMusicFor(o.stage));
     HumanPlayer player(*Forms::Find<VantraForm>(), rate, seed * 7919 + 1);
     time.waitUntil([] { return !Forms::IsLoaded<VantraForm>(); });
     time.advance(0);

@@ -33,10 +33,11 @@ QAction* AddSaveReplayCommand(QMenu* fileMenu, QWidget* parent) {
         if (LastReplay.isEmpty()) return;
         QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (folder.isEmpty()) folder = QDir::homePath();
-        const QString suggested =
-            QDir(folder).filePath(QDateTime::currentDateTime().toString(QStringLiteral("'vantrax-'yyyyMMdd-HHmmss'.vxr'")));
-        const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("リプレイを保存"), suggested,
-                                                          QStringLiteral("Vantrax リプレイ (*.vxr);;すべてのファイル (*)"));
+        const QString suggested = QDir(folder).filePath(
+            QDateTime::currentDateTime().toString(QStringLiteral("'vantrax-'yyyyMMdd-HHmmss'.vxr'")));
+        const QString path =
+            QFileDialog::getSaveFileName(parent, QStringLiteral("リプレイを保存"), suggested,
+                                         QStringLiteral("Vantrax リプレイ (*.vxr);;すべてのファイル (*)"));
         if (path.isEmpty()) return;
         QString error;
         if (!SaveReplayTo(path, error)) MesBox(kGuideFace, GuideLine(), error, false, false);

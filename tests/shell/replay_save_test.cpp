@@ -14,11 +14,11 @@ class ReplaySave : public ShellTest {};
 TEST_F(ReplaySave, IsOfferedOnlyWithAReplayAndWritesItWhole) {
     MeinForm& main = Forms::Get<MeinForm>();
     ASSERT_NE(main.mnuSaveReplay, nullptr);
-    emit main.mnuFile->aboutToShow();
+    Q_EMIT main.mnuFile->aboutToShow();
     EXPECT_FALSE(main.mnuSaveReplay->isEnabled()) << "no duel has ended yet";
 
     LastReplay = "vantrax-replay 1\nseed 1 0\n";
-    emit main.mnuFile->aboutToShow();
+    Q_EMIT main.mnuFile->aboutToShow();
     EXPECT_TRUE(main.mnuSaveReplay->isEnabled());
 
     QTemporaryDir dir;
