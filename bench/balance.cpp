@@ -284,7 +284,8 @@ void Plot(const Results& r, const std::vector<int>& stages, const QString& path)
             p.drawEllipse(pt, 3, 3);
             last = pt;
         }
-        p.drawText(QRect(left + 10 + (level - 1) * 140, top + 6, 130, 16), Qt::AlignLeft,
+        // The legend sits low, where no stage is ever that hard.
+        p.drawText(QRect(left + 10 + (level - 1) * 140, top + ph - 22, 130, 16), Qt::AlignLeft,
                    QStringLiteral("level ") + QString::number(level));
     }
     p.end();
@@ -297,6 +298,9 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("VANTRAX_AUDIO", "null");
     QApplication app(argc, argv);
+    // Taken before the game makes its program folder the current one.
+    const QStringList args = app.arguments();
+    const QString out = args.size() > 1 ? QDir(args[1]).absolutePath() : QString();
     QTemporaryDir config;
     host::setSettingsPath(config.filePath(QStringLiteral("settings.ini")));
     host::setProgramFolder(QStringLiteral(VANTRAX_BENCH_PROGRAM_DIR));
@@ -305,7 +309,6 @@ int main(int argc, char** argv) {
     InputDevice = 1;
     SoundOn = false;
     MusicOn = false;
-    const QStringList args = app.arguments();
 
     if (args.size() >= 4 && args[1] == QStringLiteral("--stage")) {
         const int level = args[2].toInt(), stage = args[3].toInt();
@@ -323,8 +326,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: bench_balance OUT_DIR [DUELS_PER_OPPONENT] [SEED]\n");
         return 2;
     }
-    const QString out = args[1];
-    const int duels = args.size() > 2 ? args[2].toInt() : 2;
+    const int duels = args.size() > 2 ? args[2].toInt() : 10;
     const uint64_t seed = args.size() > 3 ? args[3].toULongLong() : 20261210;
     const std::vector<int> stages = DuelStages();
     Results r;
@@ -340,7 +342,9 @@ int main(int argc, char** argv) {
               "Written by `scripts/balance` (seed %1, %2 duels per opponent and mash rate). Scripted players "
               "on the keyboard look at the table for 250–450 ms before each move, press the keys of a move "
               "80–280 ms apart, and hammer a contest at 6, 10 or 15 hits a second. Every duel runs in virtual "
-              "time against the opponent's values as a campaign hands them over.\n\n")
+              "time against the opponent's values as a campaign hands them over. A duel's length runs from "
+              "its start to its hand-back, countdown and result included; a contest counts as won when the "
+              "player's bar was ahead at the player's last look before the contest closed.\n\n")
               .arg(seed)
               .arg(duels);
     md += QStringLiteral("![Win rate by stage](balance.png)\n\n");

@@ -36,9 +36,6 @@ void Hand(const ReplayEvent& e) {
 
 ReplayRun PlayReplay(const Replay& replay, bool wallClockPace) {
     host::VirtualScheduler time;
-    // A duel that never ends would be a fault of the game, not of the file:
-    // no recorded duel lasts anywhere near this long.
-    time.setWaitLimit(6ull * 3600 * 1000);
     time.setRealPace(wallClockPace);
     auto previousDraws = host::installRandomSource(std::make_unique<host::SeededRandom>(replay.seed, replay.reseeds));
 
@@ -70,15 +67,22 @@ ReplayRun PlayReplay(const Replay& replay, bool wallClockPace) {
         time.at(start + e.t, handDue);
         time.at(start + e.t + 1, handDue);
     }
-    time.waitUntil([] { return !Forms::IsLoaded<VantraForm>(); });
+    // A player who stops playing can leave a duel that never ends; a file
+    // that holds no more than that is played for an hour and then given up.
+    const uint64_t giveUp = time.now() + kReplayGiveUpMs;
+    while (Forms::IsLoaded<VantraForm>() && time.now() < giveUp) time.advance(1000);
     SetReplayTickHook({});
+    ReplayRun run;
+    if (VantraForm* f = Forms::Find<VantraForm>()) {
+        run.finished = false;
+        f->Unload();
+    }
     time.advance(0);  // the hand-back
 
-    ReplayRun run;
     run.recording = LastReplay;
     if (const ReplayRead again = ParseReplay(LastReplay); again.replay && again.replay->end)
         run.end = *again.replay->end;
-    run.matches = !replay.end || *replay.end == run.end;
+    run.matches = run.finished && (!replay.end || *replay.end == run.end);
     host::installRandomSource(std::move(previousDraws));
     return run;
 }
@@ -103,6 +107,10 @@ int ReplayCommand(const QString& path, bool headless) {
     }
     const ReplayRun run = PlayReplay(*read.replay, !headless);
     Forms::setHost(nullptr);
+    if (!run.finished) {
+        std::printf("result: unfinished (no end within an hour)\n");
+        return 1;
+    }
     std::printf("result: %s\nscore: %d\n", run.end.won ? "won" : "lost", run.end.score);
     if (!run.matches) {
         std::printf("note: the file recorded another end (%s, %d)\n", read.replay->end->won ? "won" : "lost",

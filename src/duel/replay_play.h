@@ -7,13 +7,17 @@
 #include "duel/replay_format.h"
 
 #include <QByteArray>
+#include <cstdint>
 #include <optional>
 
 struct ReplayRun {
     ReplayEnd end;         // how the duel played back ended
     QByteArray recording;  // the replay the duel recorded while it played back
+    bool finished = true;  // false: the duel was given up after kReplayGiveUpMs
     bool matches = true;   // the end is the one the file recorded (or it recorded none)
 };
+
+inline constexpr uint64_t kReplayGiveUpMs = 3600ull * 1000;
 
 // Needs the program folder current and a QApplication; installs its own
 // virtual scheduler and draws for the duel's length and puts the previous ones

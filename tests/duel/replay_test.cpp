@@ -22,6 +22,19 @@ struct Player {
     int a, b, c;
 };
 
+// A small replay the refusals below start from.
+QByteArray Sound() {
+    return "vantrax-replay 1\n"
+           "seed 77 0\n"
+           "mode 255 1\n"
+           "foe 28 50 50 50 3 案内人 ミラ\n"
+           "device 1\n"
+           "keys 83 68 90 88 67 86\n"
+           "key 5000 40 90 0\n"
+           "key 5300 44 83 0\n"
+           "end 0 100 20 0 0 0 0 0 0 0 0 0 0 0\n";
+}
+
 class ReplayTest : public DuelTest, public ::testing::WithParamInterface<Player> {
 protected:
     // Plays a whole duel with the scripted player and the game's own clock
@@ -94,17 +107,17 @@ INSTANTIATE_TEST_SUITE_P(Players, ReplayTest,
                                            Player{"late_stage_keys", true, 180, 60, 14, 90, 90, 90}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A small replay the refusals below start from.
-QByteArray Sound() {
-    return "vantrax-replay 1\n"
-           "seed 77 0\n"
-           "mode 255 1\n"
-           "foe 28 50 50 50 3 案内人 ミラ\n"
-           "device 1\n"
-           "keys 83 68 90 88 67 86\n"
-           "key 5000 40 90 0\n"
-           "key 5300 44 83 0\n"
-           "end 0 100 20 0 0 0 0 0 0 0 0 0 0 0\n";
+TEST_F(ReplayTest, AReplayWhoseDuelNeverEndsIsGivenUpNotCrashedOn) {
+    // A sound file of a player who never touched a card: the opponent alone
+    // cannot end the duel.
+    QByteArray idle = Sound();
+    idle.replace("key 5000 40 90 0\nkey 5300 44 83 0\n", "");
+    const ReplayRead read = ParseReplay(idle);
+    ASSERT_TRUE(read.replay) << qPrintable(read.error);
+    const ReplayRun run = PlayReplay(*read.replay, false);
+    EXPECT_FALSE(run.finished);
+    EXPECT_FALSE(run.matches);
+    EXPECT_FALSE(Forms::IsLoaded<VantraForm>());
 }
 
 TEST(ReplayFormat, WritesWhatItReads) {
