@@ -25,12 +25,13 @@ bool SaveReplayTo(const QString& path, QString& error) {
     return true;
 }
 
-QAction* AddSaveReplayCommand(QMenu* fileMenu, QWidget* parent) {
+QAction* AddSaveReplayCommand(QMenu* fileMenu, QWidget* parent, std::function<bool()> idle) {
     QAction* a = fileMenu->addAction(QStringLiteral("リプレイを保存..."));
     a->setEnabled(false);
-    QObject::connect(fileMenu, &QMenu::aboutToShow, a, [a] { a->setEnabled(!LastReplay.isEmpty()); });
-    QObject::connect(a, &QAction::triggered, parent, [parent] {
-        if (LastReplay.isEmpty()) return;
+    QObject::connect(fileMenu, &QMenu::aboutToShow, a,
+                     [a, idle] { a->setEnabled(!LastReplay.isEmpty() && (!idle || idle())); });
+    QObject::connect(a, &QAction::triggered, parent, [a, parent] {
+        if (LastReplay.isEmpty() || !a->isEnabled()) return;
         QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         if (folder.isEmpty()) folder = QDir::homePath();
         const QString suggested = QDir(folder).filePath(

@@ -18,8 +18,16 @@ TEST_F(ReplaySave, IsOfferedOnlyWithAReplayAndWritesItWhole) {
     EXPECT_FALSE(main.mnuSaveReplay->isEnabled()) << "no duel has ended yet";
 
     LastReplay = "vantrax-replay 1\nseed 1 0\n";
-    Q_EMIT main.mnuFile->aboutToShow();
-    EXPECT_TRUE(main.mnuSaveReplay->isEnabled());
+    struct Mode {
+        int16_t mode;
+        bool offered;
+    };
+    // Mode 0 is a duel's or a scene's: a file dialog over a duel would let it play on unseen.
+    for (const Mode m : {Mode{0, false}, Mode{1, true}, Mode{2, true}}) {
+        SetMenu(m.mode);
+        Q_EMIT main.mnuFile->aboutToShow();
+        EXPECT_EQ(main.mnuSaveReplay->isEnabled(), m.offered) << "mode " << m.mode;
+    }
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("duel.vxr"));
