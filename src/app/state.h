@@ -8,6 +8,7 @@
 // it under its own name through a reference. A value added here is reset by
 // ResetSharedState without anyone having to remember it: the struct's
 // initialisers are the one table of starting values.
+#include <QByteArray>
 #include <QPixmap>
 #include <QString>
 #include <array>
@@ -90,6 +91,9 @@ struct SharedState {
     int16_t DuelMusic = 0;
     // Written by DuelEnd.
     DuelOutcome LastDuel;
+    // The replay of the last duel that ended, as its file's text; empty when
+    // there is none to save (no duel yet, or its draws could not be recorded).
+    QByteArray LastReplay;
 
     // Other shared state.
     int16_t MesMode = 0;
@@ -138,6 +142,7 @@ inline uint8_t& DuelParamA = Shared.DuelParamA;
 inline uint8_t& DuelParamB = Shared.DuelParamB;
 inline uint8_t& DuelParamC = Shared.DuelParamC;
 inline int16_t& DuelMusic = Shared.DuelMusic;
+inline QByteArray& LastReplay = Shared.LastReplay;
 inline DuelOutcome LastDuelOutcome() {
     return Shared.LastDuel;
 }

@@ -4,6 +4,7 @@
 
 #include "app/shared_procedures.h"
 #include "app/state.h"
+#include "duel/replay_record.h"
 #include "duel/result_rules.h"
 #include "platform/scheduler.h"
 
@@ -44,6 +45,7 @@ void VantraForm::Form_Unload(bool&) {
     // the next duel at once: it runs once this window is gone and no wait is
     // running, so StartDuel gets a fresh window and nothing runs inside a
     // dying one. A quit question open meanwhile is answered first.
+    ReplayEndDuel(Won, score, MyCount, FoeCount, Slot);
     const bool won = Won;
     host::Defer([won, score] { DuelEnd(won, score); });
 }

@@ -5,6 +5,7 @@
 #include "app/shared_procedures.h"
 #include "app/state.h"
 #include "duel/hand_over.h"
+#include "duel/replay_record.h"
 #include "duel/result_rules.h"
 #include "media/pictures.h"
 #include "platform/program_folder.h"
@@ -16,22 +17,31 @@
 #include <cmath>
 
 VantraForm::VantraForm()
-    : StartTimer(this, DuelTiming::kStart, [this] { StartTimer_Timer(); }),
-      OpenTimer(this, DuelTiming::kBannerFirst, [this] { OpenTimer_Timer(); }),
-      Timer2(this, DuelTiming::kClock, [this] { Timer2_Timer(); }),
-      CardSetTimer(this, DuelTiming::kCardSet, [this] { CardSetTimer_Timer(); }),
-      eAvTimer(this, DuelTiming::kFoeState, [this] { eAvTimer_Timer(); }),
-      eHeadTimer(this, DuelTiming::kFoeMoveFirst, [this] { eHeadTimer_Timer(); }),
-      AgainTimer(this, DuelTiming::kStall, [this] { AgainTimer_Timer(); }),
-      BatTimer(this, DuelTiming::kBatFirst, [this] { BatTimer_Timer(); }),
-      Timer1(this, DuelTiming::kPowerUp, [this] { Timer1_Timer(); }),
-      EndTimer(this, DuelTiming::kEnd, [this] { EndTimer_Timer(); }) {
+    : StartTimer(this, DuelTiming::kStart, [this] { Tick(&VantraForm::StartTimer_Timer); }),
+      OpenTimer(this, DuelTiming::kBannerFirst, [this] { Tick(&VantraForm::OpenTimer_Timer); }),
+      Timer2(this, DuelTiming::kClock, [this] { Tick(&VantraForm::Timer2_Timer); }),
+      CardSetTimer(this, DuelTiming::kCardSet, [this] { Tick(&VantraForm::CardSetTimer_Timer); }),
+      eAvTimer(this, DuelTiming::kFoeState, [this] { Tick(&VantraForm::eAvTimer_Timer); }),
+      eHeadTimer(this, DuelTiming::kFoeMoveFirst, [this] { Tick(&VantraForm::eHeadTimer_Timer); }),
+      AgainTimer(this, DuelTiming::kStall, [this] { Tick(&VantraForm::AgainTimer_Timer); }),
+      BatTimer(this, DuelTiming::kBatFirst, [this] { Tick(&VantraForm::BatTimer_Timer); }),
+      Timer1(this, DuelTiming::kPowerUp, [this] { Tick(&VantraForm::Timer1_Timer); }),
+      EndTimer(this, DuelTiming::kEnd, [this] { Tick(&VantraForm::EndTimer_Timer); }) {
     BuildControls();
 }
 
 VantraForm::~VantraForm() = default;
 
+void VantraForm::Tick(void (VantraForm::*handler)()) {
+    // A replay hands the player's inputs back between the same ticks as they
+    // came, so it counts them.
+    ReplayTickStarts();
+    (this->*handler)();
+    ReplayTickEnded();
+}
+
 void VantraForm::Form_Load() {
+    ReplayBeginDuel();
     KeyPlayOn = false;
     BattleOn = false;
     StartStep = 0;

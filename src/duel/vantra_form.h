@@ -151,6 +151,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    void Tick(void (VantraForm::*handler)());
     void BuildControls();
     void Deal();
     void ShowGauge(Panel* box, ShapeBox* cover, const Gauge& gauge);

@@ -4,6 +4,7 @@
 
 #include "app/state.h"
 #include "duel/battle_rules.h"
+#include "duel/replay_record.h"
 #include "platform/virtual_keys.h"
 
 #include <QKeyEvent>
@@ -30,7 +31,8 @@ void VantraForm::keyReleaseEvent(QKeyEvent* e) {
     Form_KeyUp(code, shift);
 }
 
-void VantraForm::Form_KeyUp(int16_t KeyCode, int16_t) {
+void VantraForm::Form_KeyUp(int16_t KeyCode, int16_t Shift) {
+    ReplayNote(ReplayInput::Key, KeyCode, Shift);
     if (InputDevice != kKeyboard) return;
     if (KeyPlayOn) {
         if (KeyCode == PlayKeys[2])
@@ -108,6 +110,7 @@ void VantraForm::Key_In(int k) {
 }
 
 void VantraForm::Image1_Click(int Index) {
+    ReplayNote(ReplayInput::Click, Index);
     if (MyCount >= 2 && IsPlayerPlace(Index) && shown(Index) == 0 && InputDevice == kMouse) {
         SetSlot(Index, AddCard());
         Image1[static_cast<size_t>(Index)]->setDraggable(true);
@@ -116,6 +119,7 @@ void VantraForm::Image1_Click(int Index) {
 }
 
 void VantraForm::Image1_DragDrop(int Index, int Source) {
+    ReplayNote(ReplayInput::Drop, Index, Source);
     const int src = Source;
     if (IsPile(Index)) {
         if (!IsPlayerPlace(src) || InputDevice != kMouse) return;
@@ -176,6 +180,7 @@ void VantraForm::DragEnd(QPointF pos) {
 }
 
 void VantraForm::Picture5_MouseUp(int Button, int, int, int) {
+    ReplayNote(ReplayInput::Hit, Button);
     if (Button == 1 && InputDevice == kMouse && BattleOn) ContestHit();
 }
 

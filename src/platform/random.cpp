@@ -20,6 +20,12 @@ std::unique_ptr<RandomSource>& current() {
     static std::unique_ptr<RandomSource> source = std::make_unique<ClockSeededRandom>();
     return source;
 }
+
+// The game's clock source while a seeded stretch stands in for it.
+std::unique_ptr<RandomSource>& setAside() {
+    static std::unique_ptr<RandomSource> source;
+    return source;
+}
 }  // namespace
 
 double Rnd() {
@@ -31,9 +37,26 @@ void Randomize() {
 }
 
 std::unique_ptr<RandomSource> installRandomSource(std::unique_ptr<RandomSource> source) {
+    setAside().reset();
     std::unique_ptr<RandomSource> old = std::move(current());
     current() = source ? std::move(source) : std::make_unique<ClockSeededRandom>();
     return old;
+}
+
+std::optional<DrawSeed> BeginSeededDraws() {
+    if (auto* seeded = dynamic_cast<SeededRandom*>(current().get())) return DrawSeed{seeded->seed(), seeded->reseeds()};
+    if (!dynamic_cast<ClockSeededRandom*>(current().get())) return std::nullopt;
+    // Every reseed of the stretch must not depend on the clock any more: a
+    // replay's timers tick at their ideal moments, not at the host's.
+    const auto bits = static_cast<uint64_t>(current()->next() * 9007199254740992.0);
+    const uint64_t seed = bits ^ (static_cast<uint64_t>(Clock()) << 53);
+    setAside() = std::move(current());
+    current() = std::make_unique<SeededRandom>(seed);
+    return DrawSeed{seed, 0};
+}
+
+void EndSeededDraws() {
+    if (setAside()) current() = std::move(setAside());
 }
 
 double ClockSeededRandom::next() {

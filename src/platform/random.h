@@ -4,6 +4,7 @@
 // floor(Rnd() * n + 1).
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace host {
@@ -19,6 +20,21 @@ double Rnd();
 void Randomize();
 // Installs a source (tests: SeededRandom or ScriptedRandom) and returns the old one.
 std::unique_ptr<RandomSource> installRandomSource(std::unique_ptr<RandomSource> source);
+
+// What makes a stretch of draws reproducible: a SeededRandom(seed, reseeds)
+// installed at its start draws the same values, as long as the stretch begins
+// with a reseed.
+struct DrawSeed {
+    uint64_t seed = 0;
+    uint64_t reseeds = 0;
+};
+// Begins a stretch whose draws a DrawSeed reproduces. The game's own clock
+// source gives way to a seeded one, seeded from it, until EndSeededDraws; a
+// seeded source (tests, replays) is described as it stands. A scripted source
+// cannot be described: nothing is returned.
+std::optional<DrawSeed> BeginSeededDraws();
+// Puts the clock source back if BeginSeededDraws replaced it.
+void EndSeededDraws();
 
 // The default source. Every reseed also mixes in how many reseeds came before,
 // so two reseeds within the same millisecond still give different sequences.
@@ -36,8 +52,13 @@ private:
 class SeededRandom : public RandomSource {
 public:
     explicit SeededRandom(uint64_t seed) : seed_(seed), state_(seed) {}
+    // As a source that has already been reseeded `reseeds` times: what a replay
+    // needs to continue a recorded stream from its next reseed.
+    SeededRandom(uint64_t seed, uint64_t reseeds) : seed_(seed), state_(seed), reseeds_(reseeds) {}
     double next() override;
     void reseed(uint32_t) override;
+    uint64_t seed() const { return seed_; }
+    uint64_t reseeds() const { return reseeds_; }
 
 private:
     uint64_t seed_;

@@ -3,7 +3,10 @@
 #include "platform/timer.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -43,6 +46,7 @@ bool VirtualScheduler::step(uint64_t limit) {
     uint64_t aAt = a != actions_.end() ? a->at : UINT64_MAX;
     uint64_t next = std::min(tAt, aAt);
     if (next == UINT64_MAX || next > limit) return false;
+    if (realPace_) waitForWallClock(next);
     now_ = std::max(now_, next);
     if (aAt <= tAt && a != actions_.end()) {
         auto fn = std::move(a->fn);
@@ -57,6 +61,35 @@ bool VirtualScheduler::step(uint64_t limit) {
     }
     pumpEvents();
     return true;
+}
+
+namespace {
+uint64_t WallMs() {
+    static QElapsedTimer wall = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return static_cast<uint64_t>(wall.elapsed());
+}
+}  // namespace
+
+void VirtualScheduler::setRealPace(bool on) {
+    realPace_ = on;
+    paceFrom_ = now_;
+    paceWallFrom_ = WallMs();
+}
+
+void VirtualScheduler::waitForWallClock(uint64_t virtualMs) {
+    if (virtualMs <= paceFrom_) return;
+    const uint64_t due = paceWallFrom_ + (virtualMs - paceFrom_);
+    for (uint64_t wall = WallMs(); wall < due; wall = WallMs()) {
+        // Sleeps in Qt's loop, so the window is painted and moved meanwhile.
+        QEventLoop loop;
+        QTimer::singleShot(static_cast<int>(std::min<uint64_t>(due - wall, 50)), Qt::PreciseTimer, &loop,
+                           &QEventLoop::quit);
+        loop.exec();
+    }
 }
 
 void VirtualScheduler::doEvents() {

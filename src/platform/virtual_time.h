@@ -33,6 +33,10 @@ public:
     // fault in the test or the game; it stops the process with a message
     // instead of hanging.
     void setWaitLimit(uint64_t ms) { waitLimit_ = ms; }
+    // Keeps the virtual clock from running ahead of the wall clock: a replay
+    // watched in a window plays at the speed it was played, while its timers
+    // still tick at the very moments they tick headless.
+    void setRealPace(bool on);
 
 private:
     struct Action {
@@ -45,6 +49,7 @@ private:
     bool step(uint64_t limit);
     // Handles events and due timers until the clock has passed `target`.
     void run(uint64_t target);
+    void waitForWallClock(uint64_t virtualMs);
 
     uint64_t start_;
     uint64_t now_;
@@ -53,6 +58,9 @@ private:
     int depth_ = 0;      // timer ticks and scheduled actions running now
     int gameWaits_ = 0;  // waits entered by game code (DoEvents, WaitMs, modal windows)
     Scheduler* previous_ = nullptr;
+    bool realPace_ = false;
+    uint64_t paceFrom_ = 0;      // the virtual time the pace started at
+    uint64_t paceWallFrom_ = 0;  // and the wall clock's, in ms
 };
 
 }  // namespace host

@@ -14,6 +14,7 @@
 #include "shell/open_form.h"
 #include "shell/p_main_form.h"
 #include "shell/placement.h"
+#include "shell/replay_save.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -116,6 +117,8 @@ void MeinForm::createMenus() {
         mnuLevel[static_cast<size_t>(i)] = mnuPractice->addAction(levels[static_cast<size_t>(i)]);
         connect(mnuLevel[static_cast<size_t>(i)], &QAction::triggered, this, [this, i] { mnuLevel_Click(i); });
     }
+    // Modes 1 and 2 (the title, a map): no duel or scene is running.
+    mnuSaveReplay = AddSaveReplayCommand(mnuFile, this, [this] { return mnuNew->isEnabled() || mnuSave->isEnabled(); });
     mnuFile->addSeparator();
     mnuEnd = item(mnuFile, QStringLiteral("終了"), QKeySequence(Qt::CTRL | Qt::Key_Q), &MeinForm::mnuEnd_Click);
 

@@ -34,6 +34,7 @@ public:
     QAction* mnuSave = nullptr;
     QMenu* mnuPractice = nullptr;
     std::array<QAction*, 4> mnuLevel{};  // practice levels 0..3
+    QAction* mnuSaveReplay = nullptr;    // offered while the last duel's replay can be saved
     QAction* mnuEnd = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpShow = nullptr;

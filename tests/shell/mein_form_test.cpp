@@ -60,12 +60,15 @@ TEST_F(MeinFormTest, MenuCaptionsAndShortcuts) {
         EXPECT_EQ(i.action->text(), QString::fromUtf8(i.caption));
         EXPECT_EQ(i.action->shortcut(), i.key) << i.caption;
     }
-    // The file menu's order, with the separator before "終了".
+    // The file menu's order, with saving a replay after practice and the
+    // separator before "終了".
     const QList<QAction*> file = m.mnuFile->actions();
-    ASSERT_EQ(file.size(), 6);
+    ASSERT_EQ(file.size(), 7);
     EXPECT_EQ(file[3], m.mnuPractice->menuAction());
-    EXPECT_TRUE(file[4]->isSeparator());
-    EXPECT_EQ(file[5], m.mnuEnd);
+    EXPECT_EQ(file[4], m.mnuSaveReplay);
+    EXPECT_EQ(file[4]->text(), QStringLiteral("リプレイを保存..."));
+    EXPECT_TRUE(file[5]->isSeparator());
+    EXPECT_EQ(file[6], m.mnuEnd);
 }
 
 TEST_F(MeinFormTest, SetMenuModes) {

@@ -1,0 +1,30 @@
+#pragma once
+// Playing a recorded duel again: the same opponent, options and draws, and the
+// player's inputs handed to the duel window at their recorded moments. It runs
+// in virtual time, so the timers tick at the same moments as when the replay
+// is played headless; watched in a window, the clock is held to the wall
+// clock's pace.
+#include "duel/replay_format.h"
+
+#include <QByteArray>
+#include <cstdint>
+#include <optional>
+
+struct ReplayRun {
+    ReplayEnd end;         // how the duel played back ended
+    QByteArray recording;  // the replay the duel recorded while it played back
+    bool finished = true;  // false: the duel was given up after kReplayGiveUpMs
+    bool matches = true;   // the end is the one the file recorded (or it recorded none)
+};
+
+inline constexpr uint64_t kReplayGiveUpMs = 3600ull * 1000;
+
+// Needs the program folder current and a QApplication; installs its own
+// virtual scheduler and draws for the duel's length and puts the previous ones
+// back. The shared options it sets (input device, keys, stage, mode) are left
+// as the replay had them.
+ReplayRun PlayReplay(const Replay& replay, bool wallClockPace);
+
+// `vantrax --replay FILE [--headless]`: reads and plays the file, prints the
+// result and the score. Returns the exit status: 0 played, 1 refused.
+int ReplayCommand(const QString& path, bool headless);
