@@ -64,6 +64,9 @@ struct SharedState {
     bool MusicOn = false;
     bool SoundOn = false;
     std::array<int16_t, 6> PlayKeys{};  // Windows virtual-key codes
+    // Accessibility: every screen outside the duel can be worked by keyboard,
+    // and a question answered with Y or N. Off unless the player turns it on.
+    bool KeyboardAccess = false;
 
     // Campaign state.
     uint8_t GameMode = 0;  // where a finished duel returns: 1, 2 or 255 (practice)
@@ -115,6 +118,7 @@ inline int16_t& InputDevice = Shared.InputDevice;
 inline bool& MusicOn = Shared.MusicOn;
 inline bool& SoundOn = Shared.SoundOn;
 inline std::array<int16_t, 6>& PlayKeys = Shared.PlayKeys;
+inline bool& KeyboardAccess = Shared.KeyboardAccess;
 
 inline uint8_t& GameMode = Shared.GameMode;
 inline bool& SaveMode = Shared.SaveMode;

@@ -25,7 +25,8 @@ VantraForm::VantraForm()
       AgainTimer(this, DuelTiming::kStall, [this] { AgainTimer_Timer(); }),
       BatTimer(this, DuelTiming::kBatFirst, [this] { BatTimer_Timer(); }),
       Timer1(this, DuelTiming::kPowerUp, [this] { Timer1_Timer(); }),
-      EndTimer(this, DuelTiming::kEnd, [this] { EndTimer_Timer(); }) {
+      EndTimer(this, DuelTiming::kEnd, [this] { EndTimer_Timer(); }),
+      RefuseTimer(this, DuelTiming::kRefuseBlink, [this] { RefuseTimer_Timer(); }) {
     BuildControls();
 }
 
