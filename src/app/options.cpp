@@ -51,5 +51,8 @@ bool ReadOptions() {
         if (!key) return false;
         PlayKeys[static_cast<size_t>(i)] = *key;
     }
+    // Added long after the others: a store that cannot say it is simply off,
+    // it does not make the settings count as damaged.
+    KeyboardAccess = ToBoolean(option(kKeyboardAccessKey, BoolText(false))).value_or(false);
     return true;
 }

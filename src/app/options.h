@@ -14,7 +14,11 @@ inline QString BoolText(bool b) {
     return b ? QStringLiteral("True") : QStringLiteral("False");
 }
 
+// The key of section "Option" that holds the keyboard accessibility option.
+inline constexpr char kKeyboardAccessKey[] = "Access";
+
 // Reads "Mes", "Div", "Bgm", "Wav" and "Key0".."Key5" of section "Option" into
 // the shared options, in that order, each with its default. False as soon as
-// one stored text cannot be converted (the integrity failure).
+// one stored text cannot be converted (the integrity failure). The keyboard
+// option comes last and never fails the check: unreadable, it is off.
 bool ReadOptions();

@@ -81,6 +81,9 @@ ResetupForm::ResetupForm() {
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     setMinimumWidth(460);
+    Label1->setAccessibleName(QStringLiteral("説明"));
+    Label2->setAccessibleName(QStringLiteral("問題の内容"));
+    for (QPushButton* b : {Command1, Command2}) b->setAccessibleName(b->text().remove(QLatin1Char('&')));
 }
 
 void ResetupForm::Form_Load() {
@@ -105,6 +108,7 @@ void ResetupForm::askConfirmation(bool asking) {
     Command1->setVisible(!asking && settingsAtFault_);
     Command2->setVisible(asking);
     Command3->setText(asking ? QStringLiteral("いいえ(&N)") : QStringLiteral("閉じる(&C)"));
+    Command3->setAccessibleName(Command3->text().remove(QLatin1Char('&')));
     // Enter takes the button with the focus: on the question that is "no", so
     // that nothing is deleted by a key pressed in passing. Escape is "close" or "no".
     QPushButton* chosen = asking || !settingsAtFault_ ? Command3 : Command1;

@@ -46,7 +46,9 @@ bool startupChecks() {
 bool Main(const StartupWindows& windows) {
     if (!startupChecks()) {
         host::ShowMessageBox(kIntegrityText, kIntegrityTitle, host::MsgIcon::Critical);
-        Forms::Get<ResetupForm>().ShowModal();
+        ResetupForm& resetup = Forms::Get<ResetupForm>();
+        if (windows.dressDialog) windows.dressDialog(resetup);
+        resetup.ShowModal();
         return false;
     }
     if (windows.showMainWindow) windows.showMainWindow();

@@ -2,12 +2,16 @@
 #include <QString>
 #include <functional>
 
+class QWidget;
+
 // The windows Main opens once the checks pass: the main window, the loading
 // backdrop and the opening scene, in that order.
 struct StartupWindows {
     std::function<void()> showMainWindow;
     std::function<void()> showBackdrop;
     std::function<void()> showOpening;
+    // Puts a dialog of start-up (the re-setup window) into the game's look.
+    std::function<void(QWidget&)> dressDialog;
 };
 
 // The program's entry. Returns true when the first windows are open; false

@@ -66,6 +66,9 @@ struct SharedState {
     bool SoundOn = false;
     std::array<int16_t, 6> PlayKeys{};  // Windows virtual-key codes
     int16_t ScreenScale = 0;            // screens' size in percent (100, 150, 200, 300); 0 fits the window
+    // Accessibility: every screen outside the duel can be worked by keyboard,
+    // and a question answered with Y or N. Off unless the player turns it on.
+    bool KeyboardAccess = false;
 
     // Campaign state.
     uint8_t GameMode = 0;  // where a finished duel returns: 1, 2 or 255 (practice)
@@ -121,6 +124,7 @@ inline bool& MusicOn = Shared.MusicOn;
 inline bool& SoundOn = Shared.SoundOn;
 inline std::array<int16_t, 6>& PlayKeys = Shared.PlayKeys;
 inline int16_t& ScreenScale = Shared.ScreenScale;
+inline bool& KeyboardAccess = Shared.KeyboardAccess;
 
 inline uint8_t& GameMode = Shared.GameMode;
 inline bool& SaveMode = Shared.SaveMode;

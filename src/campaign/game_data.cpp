@@ -107,6 +107,10 @@ GameData::GameData() {
         connect(b, &SheetButton::clicked, this, [this, i] { Image1_Click(i); });
         Image1[static_cast<size_t>(i)] = b;
     }
+    // The buttons are pictures: their names are given for screen readers.
+    const std::array<const char*, 4> names{"前のデータ", "次のデータ", "決定", "キャンセル"};
+    for (size_t i = 0; i < names.size(); ++i) Image1[i]->setAccessibleName(QString::fromUtf8(names[i]));
+    look::keys::SetCancel(*Image1[3]);
 }
 
 void GameData::Form_Load() {

@@ -171,6 +171,11 @@ void MesForm::Form_Load() {
     Label1->setPalette(pal);
     Label2->setPalette(pal);
 
+    Picture1->setAccessibleName(QStringLiteral("メッセージ"));
+    Image1->setAccessibleName(QStringLiteral("話し手の顔"));
+    Label3[0]->setAccessibleName(QStringLiteral("はい"));
+    Label3[1]->setAccessibleName(mode_ == kQuestion ? QStringLiteral("いいえ") : QStringLiteral("OK"));
+
     Label3[0]->raise();
     Label3[1]->raise();
     Image1->raise();
@@ -239,6 +244,13 @@ void MesForm::mouseReleaseEvent(QMouseEvent* e) {
 
 void MesForm::keyPressEvent(QKeyEvent* e) {
     if (e->isAutoRepeat()) return;
+    // With the keyboard option on, Y and N stand for the two areas; without
+    // it a question waits for the mouse, so a key pressed for something else
+    // cannot answer it by chance.
+    if (mode_ == kQuestion && KeyboardAccess && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (e->key() == Qt::Key_Y) return Label3_Click(0);
+        if (e->key() == Qt::Key_N) return Label3_Click(1);
+    }
     Form_KeyDown();
 }
 

@@ -4,6 +4,7 @@
 #include "app/shared_procedures.h"
 #include "campaign/panel_look.h"
 #include "campaign/sheet_button.h"
+#include "look/look.h"
 #include "media/data_files.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
@@ -40,6 +41,8 @@ MyData::MyData() {
     Image1 = new SheetButton(this);
     Image1->move((kWidth - Sheet4::kCellWidth) / 2, kHeight - Sheet4::kCellHeight - 14);
     connect(Image1, &SheetButton::clicked, this, [this] { Image1_Click(); });
+    Image1->setAccessibleName(QStringLiteral("閉じる"));
+    look::keys::SetCancel(*Image1);
 }
 
 void MyData::Form_Load() {

@@ -9,6 +9,7 @@
 #include "campaign/panel_look.h"
 #include "campaign/sheet_button.h"
 #include "campaign/stages.h"
+#include "look/look.h"
 #include "media/data_files.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
@@ -54,6 +55,13 @@ NewForm::NewForm() {
     Image4 = new SheetButton(this);
     Image4->move(kWidth / 2 + 8, kButtonsTop);
     connect(Image4, &SheetButton::clicked, this, [this] { Image4_Click(); });
+    look::keys::SetCancel(*Image4);
+    // The buttons are pictures: their names are given for screen readers.
+    const std::array<const char*, 3> levels{"ノーマル", "ハード", "スーパーハード"};
+    for (size_t i = 0; i < Image1.size(); ++i) Image1[i]->setAccessibleName(QString::fromUtf8(levels[i]));
+    for (size_t i = 0; i < Image2.size(); ++i) Image2[i]->setAccessibleName(QStringLiteral("開始場所 %1").arg(i + 1));
+    Image3->setAccessibleName(QStringLiteral("OK"));
+    Image4->setAccessibleName(QStringLiteral("キャンセル"));
 }
 
 void NewForm::Form_Load() {

@@ -4,11 +4,13 @@
 #include "look/look.h"
 #include "media/pictures.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 SheetButton::SheetButton(QWidget* parent) : QWidget(parent) {
     setCursor(HandCursorShape());
+    look::keys::FollowOption(*this);
 }
 
 void SheetButton::setPicture(const QPixmap& picture) {
@@ -21,6 +23,23 @@ void SheetButton::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     QPainter p(this);
     p.drawPixmap(0, 0, picture_);
+    if (hasFocus()) look::keys::PaintFocus(p, QRectF(rect()));
+}
+
+void SheetButton::keyPressEvent(QKeyEvent* e) {
+    if (look::keys::ButtonKey(*this, e)) Q_EMIT clicked();
+}
+
+void SheetButton::keyReleaseEvent(QKeyEvent* e) {
+    if (look::keys::ButtonKey(*this, e)) Q_EMIT clicked();
+}
+
+void SheetButton::focusInEvent(QFocusEvent*) {
+    update();
+}
+
+void SheetButton::focusOutEvent(QFocusEvent*) {
+    update();
 }
 
 void SheetButton::mouseReleaseEvent(QMouseEvent* e) {

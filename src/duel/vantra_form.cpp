@@ -26,7 +26,9 @@ VantraForm::VantraForm()
       AgainTimer(this, DuelTiming::kStall, [this] { Tick(&VantraForm::AgainTimer_Timer); }),
       BatTimer(this, DuelTiming::kBatFirst, [this] { Tick(&VantraForm::BatTimer_Timer); }),
       Timer1(this, DuelTiming::kPowerUp, [this] { Tick(&VantraForm::Timer1_Timer); }),
-      EndTimer(this, DuelTiming::kEnd, [this] { Tick(&VantraForm::EndTimer_Timer); }) {
+      EndTimer(this, DuelTiming::kEnd, [this] { Tick(&VantraForm::EndTimer_Timer); }),
+      // The refusal blink is only drawn; it plays no part in the duel.
+      RefuseTimer(this, DuelTiming::kRefuseBlink, [this] { RefuseTimer_Timer(); }) {
     BuildControls();
 }
 

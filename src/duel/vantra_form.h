@@ -28,6 +28,9 @@ inline constexpr int32_t kBatAnnounce = 500;  // "Wait" before the hits count
 inline constexpr int32_t kPowerUp = 10000;
 inline constexpr int32_t kEnd = 3000;
 inline constexpr int16_t kFirstPlayInterval = 300;
+// The refused-move rim: on and off this often, this many steps (about half a second).
+inline constexpr int32_t kRefuseBlink = 90;
+inline constexpr int kRefuseBlinks = 5;
 }  // namespace DuelTiming
 
 // Sound effect codes of PlayWave.
@@ -85,6 +88,11 @@ public:
     void EndTimer_Timer();
 
     // True while a dragged card follows the pointer.
+    // A refused move is seen as well as heard: a crimson rim blinks around
+    // the card that could not go, on its own timer, and then goes.
+    bool refuseMarkShown() const { return refuseMark_ && !refuseMark_->isHidden(); }
+    bool refuseFlashing() const { return RefuseTimer.enabled(); }
+    QRect refuseMarkGeometry() const { return refuseMark_ ? refuseMark_->geometry() : QRect(); }
     bool dragGhostShown() const { return dragGhost_ && !dragGhost_->isHidden(); }
     // Where the held card is drawn, in the play area's pixels.
     QRect dragGhostGeometry() const { return dragGhost_ ? dragGhost_->geometry() : QRect(); }
@@ -143,7 +151,7 @@ public:
     std::array<ShapeBox*, 4> Shape6{};  // player-row places
 
     host::Timer StartTimer, OpenTimer, Timer2, CardSetTimer, eAvTimer, eHeadTimer, AgainTimer, BatTimer, Timer1,
-        EndTimer;
+        EndTimer, RefuseTimer;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -160,6 +168,8 @@ private:
     void SetLabelColour(QLabel* label, uint32_t bgr);
     void SetMood(const QString& text, QColor colour);
     void ShowCursorAt(int k);
+    void ShowRefused(int k);
+    void RefuseTimer_Timer();
     void HideCursor();
     void ContestStart();
     void ContestHit();
@@ -174,6 +184,8 @@ private:
     void DragEnd(QPointF pos);
     int DropTargetAt(QPointF pos) const;
 
+    ShapeBox* refuseMark_ = nullptr;
+    int refuseBlinks_ = 0;
     host::KeyStrokes strokes_;  // a held key acts once, however it repeats
     Table Slot{};
     Table Shown{};

@@ -65,6 +65,27 @@ void VantraForm::ShowCursorAt(int k) {
     Selected = static_cast<int16_t>(k);
 }
 
+void VantraForm::ShowRefused(int k) {
+    if (k < 1 || k >= static_cast<int>(Image1.size())) return;
+    // Only a picture: it takes no click and touches nothing of the table.
+    refuseMark_->setGeometry(Image1[static_cast<size_t>(k)]->geometry().adjusted(-4, -4, 4, 4));
+    refuseMark_->show();
+    refuseMark_->raise();
+    refuseBlinks_ = DuelTiming::kRefuseBlinks;
+    // A second refusal during the blink starts it over on the new card.
+    RefuseTimer.setEnabled(false);
+    RefuseTimer.setEnabled(true);
+}
+
+void VantraForm::RefuseTimer_Timer() {
+    if (--refuseBlinks_ <= 0) {
+        RefuseTimer.setEnabled(false);
+        refuseMark_->hide();
+        return;
+    }
+    refuseMark_->setVisible(refuseMark_->isHidden());
+}
+
 void VantraForm::HideCursor() {
     Selected = 0;
     Shape5->hide();
@@ -93,6 +114,7 @@ void VantraForm::Key_Out(int k) {
         PlayWave(MoveSound);
     } else {
         PlayWave(RefuseSound);
+        ShowRefused(Selected);
     }
     HideCursor();
 }
@@ -104,6 +126,7 @@ void VantraForm::Key_In(int k) {
             PlayWave(MoveSound);
         } else {
             PlayWave(RefuseSound);
+            ShowRefused(Selected);
         }
     }
     HideCursor();
@@ -125,6 +148,7 @@ void VantraForm::Image1_DragDrop(int Index, int Source) {
         if (!IsPlayerPlace(src) || InputDevice != kMouse) return;
         if (!CanMove(slot(Index), slot(src))) {
             PlayWave(RefuseSound);
+            ShowRefused(src);
             return;
         }
         CardBat(src, Index);
@@ -141,6 +165,7 @@ void VantraForm::Image1_DragDrop(int Index, int Source) {
             PlayWave(MoveSound);
         } else {
             PlayWave(RefuseSound);
+            ShowRefused(src);
         }
     }
 }

@@ -4,7 +4,9 @@
 #include "look/suits.h"
 #include "media/pictures.h"
 
+#include <QApplication>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -108,15 +110,130 @@ QCursor HandCursorShape() {
     return QCursor(HandCursor.get(), HandCursor.width() / 4, 1);
 }
 
+namespace look::keys {
+
+namespace {
+const char kFollows[] = "vantraxKeyButton";
+const char kPressed[] = "vantraxKeyDown";
+const char kCancel[] = "vantraxCancel";
+
+// The cancel button among `button` and its siblings, if one is shown.
+QWidget* cancelBeside(QWidget& button) {
+    QWidget* screen = button.parentWidget();
+    if (!screen) return nullptr;
+    for (QWidget* w : screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->property(kCancel).toBool() && w->isVisible() && w->isEnabled()) return w;
+    return nullptr;
+}
+}  // namespace
+
+void FollowOption(QWidget& button) {
+    button.setProperty(kFollows, true);
+    button.setFocusPolicy(KeyboardAccess ? Qt::StrongFocus : Qt::NoFocus);
+    if (!KeyboardAccess && button.hasFocus()) button.clearFocus();
+}
+
+void ApplyOption() {
+    for (QWidget* w : QApplication::allWidgets())
+        if (w->property(kFollows).toBool()) FollowOption(*w);
+}
+
+bool ButtonKey(QWidget& button, QKeyEvent* e) {
+    if (!KeyboardAccess || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        e->ignore();
+        return false;
+    }
+    const bool press = e->type() == QEvent::KeyPress;
+    switch (e->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            if (press) {
+                const bool forward = e->key() == Qt::Key_Right || e->key() == Qt::Key_Down;
+                // The next button in the window's Tab order, as Tab itself goes.
+                QWidget* next = forward ? button.nextInFocusChain() : button.previousInFocusChain();
+                while (next && next != &button &&
+                       !(next->property(kFollows).toBool() && next->isVisibleTo(button.window()) && next->isEnabled()))
+                    next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+                if (next) next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            }
+            e->accept();
+            return false;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            e->accept();
+            if (e->isAutoRepeat()) return false;
+            // Pressed on release, like the dialogs' buttons: a window the button
+            // opens must not catch this very key. And only when the key went down
+            // here: the release of an Enter that closed a dialog is not a press.
+            if (press) {
+                button.setProperty(kPressed, true);
+                return false;
+            }
+            if (!button.property(kPressed).toBool()) return false;
+            button.setProperty(kPressed, false);
+            return true;
+        case Qt::Key_Escape:
+            if (QWidget* cancel = cancelBeside(button)) {
+                e->accept();
+                if (press && !e->isAutoRepeat()) QMetaObject::invokeMethod(cancel, "clicked");
+                return false;
+            }
+            e->ignore();
+            return false;
+        default:
+            e->ignore();
+            return false;
+    }
+}
+
+void SetCancel(QWidget& button) {
+    button.setProperty(kCancel, true);
+}
+
+void PaintFocus(QPainter& p, const QRectF& r) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(look::kCrimson, 2, Qt::DashLine));
+    const double radius = std::min(r.width(), r.height()) * 0.2;
+    p.drawRoundedRect(r.adjusted(4, 4, -5, -5), radius, radius);
+    p.restore();
+}
+
+}  // namespace look::keys
+
 PlaqueButton::PlaqueButton(const QString& caption, int suit, QWidget* parent)
     : QWidget(parent), caption_(caption), suit_(suit) {
     setCursor(HandCursorShape());
     setAttribute(Qt::WA_Hover);
+    setAccessibleName(caption);
+    look::keys::FollowOption(*this);
 }
 
 void PlaqueButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    look::PaintPlaque(p, QRectF(rect()), caption_, suit_, hot_);
+    look::PaintPlaque(p, QRectF(rect()), caption_, suit_, hot_ || hasFocus());
+    if (hasFocus()) look::keys::PaintFocus(p, QRectF(rect()));
+}
+
+void PlaqueButton::keyPressEvent(QKeyEvent* e) {
+    if (look::keys::ButtonKey(*this, e)) Q_EMIT clicked();
+}
+
+void PlaqueButton::keyReleaseEvent(QKeyEvent* e) {
+    if (look::keys::ButtonKey(*this, e)) Q_EMIT clicked();
+}
+
+void PlaqueButton::focusInEvent(QFocusEvent*) {
+    update();
+}
+
+void PlaqueButton::focusOutEvent(QFocusEvent*) {
+    setProperty("vantraxKeyDown", false);
+    update();
 }
 
 void PlaqueButton::enterEvent(QEnterEvent*) {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+class QKeyEvent;
 class QPainter;
 
 namespace look {
@@ -31,6 +32,25 @@ void PaintPlaque(QPainter& p, const QRectF& r, const QString& caption, int suit,
 QFont PlaqueFont(double height);
 
 }  // namespace look
+
+// Picture buttons and the keyboard option (KeyboardAccess). With the option
+// on, a picture button takes the focus by Tab or the arrows, shows it, and
+// Enter or Space presses it; with it off, buttons are worked by mouse only.
+namespace look::keys {
+// Gives `button` the focus policy the option asks for and marks it as one to
+// follow when the option changes.
+void FollowOption(QWidget& button);
+// Brings every picture button in line with the option after it changed.
+void ApplyOption();
+// Handles a key on a focused picture button: the arrows move the focus, and
+// true is returned when the key (Enter or Space, on release) presses it.
+bool ButtonKey(QWidget& button, QKeyEvent* e);
+// Marks `button` as its window's cancel: with the option on, Escape on any
+// picture button beside it presses it.
+void SetCancel(QWidget& button);
+// The focus mark: a dotted crimson rim just inside `r`.
+void PaintFocus(QPainter& p, const QRectF& r);
+}  // namespace look::keys
 
 // The shared hand cursor (loaded at start-up into HandCursor); the system's
 // pointing hand until it is loaded.
@@ -53,6 +73,10 @@ protected:
     void enterEvent(QEnterEvent*) override;
     void leaveEvent(QEvent*) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     QString caption_;

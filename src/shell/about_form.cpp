@@ -59,6 +59,13 @@ frmAbout::frmAbout() {
     connect(cmdSysInfo, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     setDialogButtons(cmdOK, cmdOK);
+    picIcon->setAccessibleName(QStringLiteral("アイコン"));
+    for (QPushButton* b : {cmdSysInfo, cmdOK}) b->setAccessibleName(b->text().remove(QLatin1Char('&')));
+    DressDialog(*this);
+    // The title in gold, as on the title screen.
+    QPalette gold = lblTitle->palette();
+    gold.setColor(QPalette::WindowText, look::kGoldLight);
+    lblTitle->setPalette(gold);
 }
 
 void frmAbout::Form_Load() {

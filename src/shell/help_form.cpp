@@ -2,6 +2,7 @@
 
 #include "app/data_files.h"
 #include "look/dialogs.h"
+#include "look/look.h"
 #include "platform/launcher.h"
 #include "platform/program_folder.h"
 
@@ -16,19 +17,23 @@
 HelpForm::HelpForm() {
     setWindowTitle(QStringLiteral("Vantrax ヘルプ"));
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // Room for the gold frame around the page.
+    layout->setContentsMargins(12, 12, 12, 4);
     Browser = new QTextBrowser(this);
     Browser->setOpenLinks(false);
     layout->addWidget(Browser);
     cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
     auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(8, 6, 8, 8);
+    buttons->setContentsMargins(8, 6, 8, 12);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
     connect(Browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { Browser_AnchorClicked(url); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { Unload(); });
     setDialogButtons(nullptr, cmdClose);
+    Browser->setAccessibleName(QStringLiteral("ヘルプ"));
+    cmdClose->setAccessibleName(cmdClose->text());
+    DressDialog(*this);
     resize(720, 560);
 }
 

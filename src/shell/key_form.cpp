@@ -30,6 +30,7 @@ KeyForm::KeyForm() {
     Label2->setAlignment(Qt::AlignCenter);
     layout->addWidget(Label1);
     layout->addWidget(Label2);
+    DressDialog(*this);
     setFixedSize(sizeHint().expandedTo(QSize(320, 0)));
 }
 

@@ -93,6 +93,9 @@ OptionForm::OptionForm() {
     layout->addWidget(frame4);
 
     auto* buttons = new QHBoxLayout;
+    Check3 = new QCheckBox(QStringLiteral("キーボードで画面を操作する"), this);
+    Check3->setToolTip(QStringLiteral("対戦以外の画面を Tab・矢印キー・Enter・Esc で操作し、質問に Y・N で答えます。"));
+    buttons->addWidget(Check3);
     buttons->addStretch();
     Command2 = new QPushButton(QStringLiteral("決定"), this);
     Command3 = new QPushButton(QStringLiteral("キャンセル"), this);
@@ -102,6 +105,19 @@ OptionForm::OptionForm() {
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     setDialogButtons(Command2, Command3);
+
+    // The message-time buttons and the key buttons show no text of their own.
+    for (size_t i = 0; i < Option1.size(); ++i)
+        Option1[i]->setAccessibleName(QStringLiteral("メッセージ表示時間 %1").arg(i + 1));
+    const std::array<const char*, 6> keyNames{"左の場札のキー", "右の場札のキー", "手札1のキー",
+                                              "手札2のキー",    "手札3のキー",    "手札4のキー"};
+    for (size_t i = 0; i < Command1.size(); ++i) Command1[i]->setAccessibleName(QString::fromUtf8(keyNames[i]));
+    for (QAbstractButton* b : {static_cast<QAbstractButton*>(Check1), static_cast<QAbstractButton*>(Check2),
+                               static_cast<QAbstractButton*>(Check3), static_cast<QAbstractButton*>(Option2[0]),
+                               static_cast<QAbstractButton*>(Option2[1]), static_cast<QAbstractButton*>(Command2),
+                               static_cast<QAbstractButton*>(Command3)})
+        b->setAccessibleName(b->text());
+    DressDialog(*this);
 }
 
 void OptionForm::Form_Load() {
@@ -111,6 +127,7 @@ void OptionForm::Form_Load() {
     if (InputDevice == 0 || InputDevice == 1) Option2[static_cast<size_t>(InputDevice)]->setChecked(true);
     Check1->setChecked(MusicOn);
     Check2->setChecked(SoundOn);
+    Check3->setChecked(KeyboardAccess);
     for (size_t i = 0; i < Command1.size(); ++i) Command1[i]->setText(KeyName(PlayKeys[i]));
     FixedDialogFrame(*this);
     // The title goes on waiting for clicks while the dialog is open, but the
@@ -142,6 +159,7 @@ void OptionForm::Command2_Click() {
     InputDevice = Option2[0]->isChecked() ? 0 : 1;
     MusicOn = Check1->isChecked();
     SoundOn = Check2->isChecked();
+    KeyboardAccess = Check3->isChecked();
     // One write for the whole OK: cut off halfway, the file would hold a mix
     // of two choices, perhaps two equal keys that this window itself refuses.
     host::SettingsBatch batch;
@@ -152,12 +170,14 @@ void OptionForm::Command2_Click() {
     saveOption(QStringLiteral("Div"), QString::number(InputDevice));
     saveOption(QStringLiteral("Bgm"), BoolText(MusicOn));
     saveOption(QStringLiteral("Wav"), BoolText(SoundOn));
+    saveOption(QLatin1String(kKeyboardAccessKey), BoolText(KeyboardAccess));
     const bool keysDistinct = KeysDistinct(PlayKeys);
     if (keysDistinct)
         for (size_t i = 0; i < PlayKeys.size(); ++i)
             saveOption(QStringLiteral("Key%1").arg(i), QString::number(PlayKeys[i]));
     // The choices hold for this run either way; only the next start would miss them.
     if (!host::SaveSettings(batch)) TellNotSaved(QStringLiteral("設定"));
+    look::keys::ApplyOption();
     if (keysDistinct) {
         Unload();
         return;

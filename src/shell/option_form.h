@@ -21,6 +21,7 @@ public:
     std::array<QRadioButton*, 5> Option1;  // message time 3, 6, 9, 12, 15
     QCheckBox* Check1;                     // "BGM"
     QCheckBox* Check2;                     // "効果音"
+    QCheckBox* Check3;                     // keyboard accessibility (KeyboardAccess)
     std::array<QRadioButton*, 2> Option2;  // input device: 0 mouse, 1 keyboard
     std::array<QPushButton*, 6> Command1;  // the duel keys
     QPushButton* Command2;                 // "決定"

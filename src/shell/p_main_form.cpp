@@ -52,6 +52,7 @@ p_MainForm::p_MainForm() {
     for (int i = 0; i < 4; ++i) {
         auto* b = new PlaqueButton(QString::fromUtf8(captions[static_cast<size_t>(i)]), i < 3 ? i : -1, this);
         connect(b, &PlaqueButton::clicked, this, [this, i] { Image1_Click(i); });
+        if (i == 3) look::keys::SetCancel(*b);
         Image1[static_cast<size_t>(i)] = b;
     }
     resize(kDefaultWidth, kDefaultHeight);

@@ -2,6 +2,7 @@
 // opening fills on the backdrop meanwhile.
 #include "app/shared_procedures.h"
 #include "app/startup.h"
+#include "look/dialogs.h"
 #include "shell/back_form.h"
 #include "shell/mein_form.h"
 
@@ -14,6 +15,7 @@ StartupWindows GameStartupWindows() {
     // The opening preloads its pictures over the backdrop's loading bar, plays,
     // and opens the title window itself.
     w.showOpening = [] { ShowOpening(); };
+    w.dressDialog = [](QWidget& dialog) { DressDialog(dialog); };
     return w;
 }
 

@@ -189,6 +189,43 @@ TEST_F(MesFormTest, EventTable) {
     }
 }
 
+// Y and N answer a question only with the keyboard option on; without it a
+// question waits for the mouse whatever key is pressed.
+TEST_F(MesFormTest, KeysAnswerAQuestionOnlyWithTheKeyboardOption) {
+    struct Case {
+        bool keyboardAccess;
+        int key;
+        Qt::KeyboardModifiers mods;
+        bool closes;
+        int16_t result;
+        int16_t mesModeAfter;
+    };
+    const Case cases[] = {
+        {false, Qt::Key_Y, Qt::NoModifier, false, 0, kQuestion},
+        {false, Qt::Key_N, Qt::NoModifier, false, 0, kQuestion},
+        {false, Qt::Key_Return, Qt::NoModifier, false, 0, kQuestion},
+        {true, Qt::Key_Y, Qt::NoModifier, true, -1, 10},
+        {true, Qt::Key_N, Qt::NoModifier, true, 0, 20},
+        {true, Qt::Key_Y, Qt::ControlModifier, false, 0, kQuestion},
+        {true, Qt::Key_Return, Qt::NoModifier, false, 0, kQuestion},
+        {true, Qt::Key_Escape, Qt::NoModifier, false, 0, kQuestion},
+    };
+    MesTime = 100;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "option " << c.keyboardAccess << ", key " << c.key);
+        KeyboardAccess = c.keyboardAccess;
+        bool closed = false;
+        onWindow(10, [&](MesForm& f) { ui::KeyPress(&f, c.key, c.mods); });
+        time->after(50, [&] { closed = !Forms::IsLoaded<MesForm>(); });
+        discardAfter(60);
+        const int16_t result = show(kQuestion);
+        advance(100);
+        EXPECT_EQ(closed, c.closes);
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(MesMode, c.mesModeAfter);
+    }
+}
+
 TEST_F(MesFormTest, QuestionWaitsWithoutTimer) {
     MesTime = 3;
     bool stillOpen = false;

@@ -204,6 +204,54 @@ TEST_F(DuelInputTest, DragsLayMergeOrAreRefused) {
     EXPECT_FALSE(f.dragGhostShown());
 }
 
+// A refused move blinks a rim around the card that could not go, on its own
+// timer in the duel's time, and then takes it away again; the blink changes
+// nothing on the table.
+TEST_F(DuelInputTest, ARefusedMoveIsSeenForAMomentAndChangesNothing) {
+    struct Case {
+        const char* what;
+        int device;
+        std::function<void(VantraForm&)> refuse;
+        int card;  // the card the rim goes round
+    };
+    const Case cases[] = {
+        {"a 9 laid by keys on a 5", 1, [](VantraForm&) { ReleaseKey(Z), ReleaseKey(S); }, 1},
+        {"a 4 put by keys on a 9", 1, [](VantraForm&) { ReleaseKey(X), ReleaseKey(Z); }, 2},
+        {"a 9 dragged onto a 5", 0, [](VantraForm& f) { DragCard(f, 1, 5); }, 1},
+        {"a 4 dragged onto a 9", 0, [](VantraForm& f) { DragCard(f, 2, 1); }, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        InputDevice = static_cast<int16_t>(c.device);
+        VantraForm& f = table({0, 0, 0, 0, Mine(5), Theirs(1), 0, 0, 0, 0});
+        if (c.device == 0)
+            for (int i : {1, 2}) ClickCard(f, i);
+        f.SetSlot(1, Mine(9));
+        f.SetSlot(2, Mine(4));
+        advance(1);
+        EXPECT_FALSE(f.refuseMarkShown());
+
+        f.StallCount = kUntouched;
+        std::array<int, 11> before{};
+        for (int i = 1; i <= 10; ++i) before[static_cast<size_t>(i)] = f.slot(i);
+        const int myCount = f.MyCount, foeCount = f.FoeCount;
+        c.refuse(f);
+        EXPECT_EQ(f.StallCount, 1) << "the refusal sounds";
+        EXPECT_TRUE(f.refuseMarkShown());
+        EXPECT_TRUE(f.refuseFlashing());
+        EXPECT_TRUE(f.refuseMarkGeometry().contains(f.Image1[static_cast<size_t>(c.card)]->geometry()));
+
+        advance(2000);
+        EXPECT_FALSE(f.refuseFlashing()) << "the blink ends by itself";
+        EXPECT_FALSE(f.refuseMarkShown());
+        for (int i = 1; i <= 10; ++i) EXPECT_EQ(f.slot(i), before[static_cast<size_t>(i)]) << "place " << i;
+        EXPECT_EQ(f.MyCount, myCount);
+        EXPECT_EQ(f.FoeCount, foeCount);
+        EXPECT_EQ(f.Selected, 0);
+        Forms::discardAll();
+    }
+}
+
 TEST_F(DuelInputTest, OnlyCardsDrawnByClickCanBeDragged) {
     InputDevice = 0;
     VantraForm& f = table({Mine(6), 0, 0, 0, Mine(5), Theirs(10), 0, 0, 0, 0});

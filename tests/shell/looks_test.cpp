@@ -1,8 +1,12 @@
 // What the player sees first: the main window with the backdrop and the title.
 // Every text must be drawn from a font that has all its characters (no
 // missing-glyph boxes) and fit the place it is drawn in.
+#include "app/resetup_form.h"
+#include "app/startup.h"
 #include "look/look.h"
+#include "shell/about_form.h"
 #include "shell/back_form.h"
+#include "shell/help_form.h"
 #include "shell/key_form.h"
 #include "shell/open_form.h"
 #include "shell/option_form.h"
@@ -16,7 +20,12 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRawFont>
+#include <functional>
+#include <string>
+
+StartupWindows GameStartupWindows();
 
 namespace {
 
@@ -126,6 +135,55 @@ TEST_F(LooksTest, MainWindowWithBackdropAndTitle) {
     expectDrawable(m.MenuBar->font(), m.mnuFile->title() + m.mnuHelp->title() + m.mnuView->title());
     for (QMenu* menu : {m.mnuFile, m.mnuPractice, m.mnuHelp, m.mnuView})
         for (QAction* a : menu->actions()) expectDrawable(menu->font(), a->text());
+}
+
+bool night(QRgb c) {
+    return qBlue(c) > qRed(c) && qBlue(c) >= 0x20 && qRed(c) < 0x60 && qGreen(c) < 0x60;
+}
+
+// The dialogs are dressed as the title is: the night sky inside a gold frame,
+// and their push buttons drawn as parchment plaques with the caption on them.
+TEST_F(LooksTest, DialogsWearTheGameLook) {
+    Forms::Get<MeinForm>();
+    struct Case {
+        const char* name;
+        std::function<GameForm*()> open;
+    };
+    const Case cases[] = {
+        {"options", [] { return static_cast<GameForm*>(&Forms::Get<OptionForm>()); }},
+        {"key_capture", [] { return static_cast<GameForm*>(&Forms::Get<KeyForm>()); }},
+        {"about", [] { return static_cast<GameForm*>(&Forms::Get<frmAbout>()); }},
+        {"help", [] { return static_cast<GameForm*>(&Forms::Get<HelpForm>()); }},
+        {"resetup",
+         [] {
+             // Start-up dresses it through the shell's hook: the app layer has no look of its own.
+             ResetupForm& r = Forms::Get<ResetupForm>();
+             GameStartupWindows().dressDialog(r);
+             return static_cast<GameForm*>(&r);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameForm* f = c.open();
+        f->Show();
+        const QImage img = f->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        keep(img, (std::string(c.name) + ".png").c_str());
+        ASSERT_EQ(img.devicePixelRatio(), 1.0);
+        const QRect all = img.rect();
+        EXPECT_GT(count(img, all, night), all.width() * all.height() / 8) << "a night-blue dialog";
+        // The frame's inner gold line runs down the left side, 8 pixels in.
+        const QRect frame(7, 20, 3, img.height() - 40);
+        EXPECT_GT(count(img, frame, goldish), frame.height() / 2);
+        for (QPushButton* b : f->findChildren<QPushButton*>()) {
+            if (!b->isVisible()) continue;
+            SCOPED_TRACE(b->text().toStdString());
+            const QRect r(b->mapTo(f, QPoint(0, 0)), b->size());
+            EXPECT_GT(count(img, r, parchment), r.width() * r.height() / 3) << "a parchment plaque";
+            EXPECT_GT(count(img, r.adjusted(r.height() / 2, 4, -r.height() / 2, -4), inky), 20) << "its caption";
+            EXPECT_FALSE(b->accessibleName().isEmpty());
+        }
+        f->Unload();
+    }
 }
 
 TEST_F(LooksTest, DialogTextsHaveTheirGlyphs) {
