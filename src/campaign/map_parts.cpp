@@ -1,6 +1,7 @@
 // The pieces both castle maps are built from.
 #include "campaign/map_parts.h"
 
+#include "app/shared_procedures.h"
 #include "app/state.h"
 #include "app/wait.h"
 #include "look/look.h"
@@ -126,4 +127,17 @@ void CountUp(int32_t points, int32_t gained, const std::function<void(int32_t)>&
         WaitMs(1);
     }
     SndPlaySound(QString(), SND_ASYNC);
+}
+
+void AskAndSaveRun() {
+    if (!NotOfficial &&
+        MesBox(kGuideFace, GuideLine(), QStringLiteral("セーブすると公認記録ではなくなりますが、よろしいですか？"),
+               true, false) != -1)
+        return;
+    SaveMode = true;
+    ShowGameData();
+}
+
+bool AskQuitRun() {
+    return MesBox(kGuideFace, GuideLine(), QStringLiteral("強制終了してもいいですか？"), true, false) == -1;
 }

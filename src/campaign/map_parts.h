@@ -66,3 +66,9 @@ QPixmap DarkenedFace(const QPixmap& face);
 // `show`, then window events are handled for a millisecond. The count-up's looped sound plays
 // meanwhile when sound effects are on.
 void CountUp(int32_t points, int32_t gained, const std::function<void(int32_t)>& show);
+
+// Both maps' save button: a run that is still official is given up only when
+// the player agrees; then the save-slot window opens for saving.
+void AskAndSaveRun();
+// Both maps' quit button: true when the player agreed to end the run here.
+bool AskQuitRun();

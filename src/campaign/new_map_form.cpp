@@ -312,16 +312,11 @@ void NewMapForm::EndFolder() {
 }
 
 void NewMapForm::SaveButton_Click() {
-    if (!NotOfficial &&
-        MesBox(kGuideFace, GuideLine(), QStringLiteral("セーブすると公認記録ではなくなりますが、よろしいですか？"),
-               true, false) != -1)
-        return;
-    SaveMode = true;
-    ShowGameData();
+    AskAndSaveRun();
 }
 
 void NewMapForm::QuitButton_Click() {
-    if (MesBox(kGuideFace, GuideLine(), QStringLiteral("強制終了してもいいですか？"), true, false) != -1) return;
+    if (!AskQuitRun()) return;
     Unload();
     ShowTitle();
 }

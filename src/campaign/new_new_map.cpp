@@ -142,16 +142,11 @@ void NewNewMap::EndFolder() {
 }
 
 void NewNewMap::SaveButton_Click() {
-    if (!NotOfficial &&
-        MesBox(kGuideFace, GuideLine(), QStringLiteral("セーブすると公認記録ではなくなりますが、よろしいですか？"),
-               true, false) != -1)
-        return;
-    SaveMode = true;
-    ShowGameData();
+    AskAndSaveRun();
 }
 
 void NewNewMap::QuitButton_Click() {
-    if (MesBox(kGuideFace, GuideLine(), QStringLiteral("強制終了してもいいですか？"), true, false) != -1) return;
+    if (!AskQuitRun()) return;
     Unload();
     ShowTitle();
 }
