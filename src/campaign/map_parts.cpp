@@ -44,6 +44,12 @@ MapButton::MapButton(QWidget* parent, const QPixmap& sheet, int cell, int left, 
     hide();
 }
 
+// Taking the press makes this widget the one that hears the release: on a
+// scaled screen the graphics view hands the release to whoever took the press.
+void MapButton::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+}
+
 void MapButton::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
 }

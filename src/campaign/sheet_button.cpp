@@ -42,6 +42,12 @@ void SheetButton::focusOutEvent(QFocusEvent*) {
     update();
 }
 
+// Taking the press makes this widget the one that hears the release: on a
+// scaled screen the graphics view hands the release to whoever took the press.
+void SheetButton::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+}
+
 void SheetButton::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
 }

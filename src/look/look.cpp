@@ -246,6 +246,12 @@ void PlaqueButton::leaveEvent(QEvent*) {
     update();
 }
 
+// Taking the press makes this widget the one that hears the release: on a
+// scaled screen the graphics view hands the release to whoever took the press.
+void PlaqueButton::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+}
+
 void PlaqueButton::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
 }

@@ -61,6 +61,12 @@ QWidget* page(QWidget* parent) {
 PictureButton::PictureButton(QWidget* parent, std::function<void()> onClick)
     : QLabel(parent), onClick_(std::move(onClick)) {}
 
+// Taking the press makes this widget the one that hears the release: on a
+// scaled screen the graphics view hands the release to whoever took the press.
+void PictureButton::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+}
+
 void PictureButton::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && onClick_) onClick_();
 }

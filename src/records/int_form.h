@@ -21,6 +21,7 @@ public:
     explicit PictureButton(QWidget* parent, std::function<void()> onClick);
 
 protected:
+    void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:

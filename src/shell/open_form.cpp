@@ -110,6 +110,12 @@ void OpenForm::paintEvent(QPaintEvent*) {
     look::PaintLogo(p, kLogoRect);
 }
 
+// Taking the press makes this widget the one that hears the release: on a
+// scaled screen the graphics view hands the release to whoever took the press.
+void OpenForm::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+}
+
 void OpenForm::mouseReleaseEvent(QMouseEvent* e) {
     Form_MouseUp(e->button(), e->modifiers());
 }

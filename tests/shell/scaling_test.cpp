@@ -2,14 +2,18 @@
 // size is kept for the next start, full screen with F11, and the backdrop's
 // logo stays out of sight behind a screen.
 #include "app/screen_scale.h"
+#include "look/look.h"
 #include "shell/back_form.h"
 #include "shell/open_form.h"
+#include "shell/p_main_form.h"
 #include "shell/shell_test.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsView>
 #include <QMenuBar>
+#include <QMouseEvent>
 
 namespace {
 
@@ -52,6 +56,36 @@ TEST_F(ScalingTest, FittingFollowsTheClientArea) {
         EXPECT_LE(std::abs(topLeft.x() - (c.client.width() - bottomRight.x())), 2);
         EXPECT_LE(std::abs(topLeft.y() - (c.client.height() - bottomRight.y())), 2);
         EXPECT_TRUE(title.isVisible());
+    }
+}
+
+// A click on a plaque of the title, sent where the player sees it on a scaled
+// screen, presses that plaque: the view gives the release to whoever took the
+// press, so a button that lets the press pass never heard its click.
+TEST_F(ScalingTest, ATitleButtonAnswersAClickAtEverySize) {
+    MeinForm& m = NormalWindow(QSize(800, 600));
+    for (const QSize client : {QSize(1000, 760), QSize(1300, 1000)}) {
+        SCOPED_TRACE(client.width());
+        m.Client->resize(client);
+        OpenForm& title = Forms::Get<OpenForm>();
+        title.Show();
+        QGraphicsView* view = Forms::scaledView();
+        ASSERT_NE(view, nullptr);
+        QWidget* practice = title.Image1[2];
+        const QPoint seen = Forms::mapToHost(practice, QPointF(practice->rect().center()));
+        const QPointF local = view->viewport()->mapFrom(m.Client, QPointF(seen));
+        const QPointF global = m.Client->mapToGlobal(QPointF(seen));
+        QMouseEvent press(QEvent::MouseButtonPress, local, local, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, local, local, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &release);
+        advance(10);
+        EXPECT_TRUE(Forms::IsLoaded<p_MainForm>());
+        Forms::Unload<p_MainForm>();
+        Forms::Unload<OpenForm>();
+        advance(10);
     }
 }
 
