@@ -2,6 +2,8 @@
 // The look of the campaign's small set-up windows (new game, save slots,
 // player data): a night-blue panel with a gold rim under a caption strip that
 // carries the window's title, as a child window of the main frame has.
+#include "look/palette.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -12,12 +14,12 @@ class QLabel;
 
 namespace panel {
 
-// The colours of the game's frame and screens.
-inline const QColor kNightDeep(0x0d, 0x12, 0x26);
-inline const QColor kNight(0x1a, 0x24, 0x48);
-inline const QColor kGold(0xd6, 0xab, 0x45);
-inline const QColor kGoldLight(0xf6, 0xdf, 0x92);
-inline const QColor kParchment(0xf4, 0xe8, 0xc8);
+// The colours of the game's frame and screens, from the one palette.
+using look::kGold;
+using look::kGoldLight;
+using look::kNight;
+using look::kNightDeep;
+using look::kParchment;
 inline const QColor kSilver(192, 192, 192);
 inline const QColor kYellow(255, 255, 0);
 inline const QColor kDamaged(0xff, 0x70, 0x60);
