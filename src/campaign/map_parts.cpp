@@ -8,10 +8,12 @@
 #include "media/data_files.h"
 #include "media/effects.h"
 #include "media/pictures.h"
+#include "media/sheet_captions.h"
 #include "media/sheet_layout.h"
 #include "platform/program_folder.h"
 #include "platform/scheduler.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -41,7 +43,55 @@ MapButton::MapButton(QWidget* parent, const QPixmap& sheet, int cell, int left, 
     setGeometry(left, top, Sheet4::kCellWidth, Sheet4::kCellHeight);
     if (!sheet.isNull()) setPixmap(sheet.copy(0, Sheet4::cellTop(cell), Sheet4::kCellWidth, Sheet4::kCellHeight));
     setCursor(HandCursorShape());
+    setAccessibleName(Sheet4Caption(cell));
+    look::keys::FollowOption(*this);
     hide();
+}
+
+void MapButton::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    look::keys::PaintFocus(p, QRectF(rect()));
+}
+
+void MapButton::keyPressEvent(QKeyEvent* e) {
+    if (look::keys::ButtonKey(*this, e)) Q_EMIT clicked();
+}
+
+void MapButton::keyReleaseEvent(QKeyEvent* e) {
+    if (look::keys::ButtonKey(*this, e)) Q_EMIT clicked();
+}
+
+void MapButton::focusInEvent(QFocusEvent*) {
+    update();
+}
+
+void MapButton::focusOutEvent(QFocusEvent*) {
+    setProperty("vantraxKeyDown", false);
+    update();
+}
+
+bool MapOptionKey(QWidget& map, QKeyEvent* e, MapButton& quit) {
+    if (!KeyboardAccess) return false;
+    // Here only when no button is shown to go to.
+    if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) return true;
+    if ((e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    switch (e->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            look::keys::FocusNext(map, e->key() == Qt::Key_Right || e->key() == Qt::Key_Down);
+            return true;
+        case Qt::Key_Escape:
+            // Only the quit button cancels: while the roulette spins, Escape
+            // must not stop it and send the player into a duel.
+            if (quit.isVisibleTo(&map) && quit.isEnabled()) Q_EMIT quit.clicked();
+            return true;
+        default:
+            return false;
+    }
 }
 
 // Taking the press makes this widget the one that hears the release: on a

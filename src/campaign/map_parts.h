@@ -24,7 +24,8 @@ struct MapState {
     void WriteBack(bool withLeft) const;
 };
 
-// A picture button cut from "Data4._vx", with the hand cursor.
+// A picture button cut from "Data4._vx", with the hand cursor. With the
+// keyboard option on it takes the focus and Enter or Space presses it.
 class MapButton : public QLabel {
     Q_OBJECT
 public:
@@ -33,9 +34,20 @@ Q_SIGNALS:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 };
+
+// The keys the keyboard option gives a map, on the map itself: the arrows move
+// to its buttons, and Escape presses `quit` while it is shown. Tab, the arrows
+// and Escape then never press start or stop, as every other key still does.
+// True when the key was the option's.
+bool MapOptionKey(QWidget& map, QKeyEvent* e, MapButton& quit);
 
 // The frame the roulette moves from face to face.
 class HighlightFrame : public QWidget {

@@ -7,6 +7,7 @@
 #include "campaign/roster.h"
 #include "campaign/stage_cast.h"
 #include "campaign/stages.h"
+#include "look/look.h"
 #include "media/data_files.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
@@ -80,6 +81,7 @@ void NewMapForm::Form_Load() {
     connect(StopButton, &MapButton::clicked, this, [this] { StopButton_Click(); });
     connect(SaveButton, &MapButton::clicked, this, [this] { SaveButton_Click(); });
     connect(QuitButton, &MapButton::clicked, this, [this] { QuitButton_Click(); });
+    look::keys::SetCancel(*QuitButton);
 
     for (QLabel* l : {Heading[0], Heading[1], GroupTitle, NameLabel, PointLabel, RestLabel}) l->clear();
     PointCaption->hide();
@@ -189,6 +191,8 @@ void NewMapForm::Startup() {
     StartButton->show();
     QuitButton->show();
     SaveButton->show();
+    // Start has the focus, so Enter starts the roulette as any key does.
+    look::keys::Offer(*StartButton);
     PlayMusic(campaign::kMapMusic);
 }
 
@@ -219,6 +223,7 @@ void NewMapForm::ShowFaces() {
         QPixmap face = FacePicture(firstFace + i);
         if (!state.left[static_cast<size_t>(i)]) face = DarkenedFace(face);
         f->setPixmap(face);
+        f->setAccessibleName(names[static_cast<size_t>(i)]);
         f->show();
     }
     Frame->raise();
@@ -264,6 +269,7 @@ void NewMapForm::StartButton_Click() {
         EndFolder();
     } else if (left > 1) {
         StopButton->show();
+        look::keys::Offer(*StopButton);
         Timer1->setEnabled(true);
     }
 }
@@ -332,6 +338,7 @@ void NewMapForm::keyPressEvent(QKeyEvent* e) {
     // A held key repeats; only the first press works a button, so holding the
     // key that started the roulette does not stop it at once.
     if (e->isAutoRepeat()) return;
+    if (MapOptionKey(*this, e, *QuitButton)) return;
     Form_KeyDown();
 }
 

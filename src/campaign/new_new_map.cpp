@@ -7,6 +7,7 @@
 #include "campaign/roster.h"
 #include "campaign/stage_cast.h"
 #include "campaign/stages.h"
+#include "look/look.h"
 #include "media/data_files.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
@@ -56,6 +57,7 @@ void NewNewMap::Form_Load() {
     connect(StartButton, &MapButton::clicked, this, [this] { StartButton_Click(); });
     connect(SaveButton, &MapButton::clicked, this, [this] { SaveButton_Click(); });
     connect(QuitButton, &MapButton::clicked, this, [this] { QuitButton_Click(); });
+    look::keys::SetCancel(*QuitButton);
 
     PointLabel->clear();
     TitleLabel->clear();
@@ -82,6 +84,7 @@ void NewNewMap::Startup() {
     TitleLabel->setText(QString::fromUtf8(opponent->title));
     foeName = campaign::OpponentName(state.stage, 0);
     NameLabel->setText(foeName);
+    Face->setAccessibleName(foeName);
     faceResource = static_cast<int16_t>(kFirstPortrait + opponent->face);
 
     Face->setPixmap(LoadResPicture(faceResource));
@@ -116,6 +119,8 @@ void NewNewMap::Startup() {
     StartButton->show();
     QuitButton->show();
     SaveButton->show();
+    // Start has the focus, so Enter starts the duel as any key does.
+    look::keys::Offer(*StartButton);
     PlayMusic(campaign::kMapMusic);
 }
 
@@ -157,6 +162,7 @@ void NewNewMap::Form_KeyDown() {
 
 void NewNewMap::keyPressEvent(QKeyEvent* e) {
     if (e->isAutoRepeat()) return;
+    if (MapOptionKey(*this, e, *QuitButton)) return;
     Form_KeyDown();
 }
 

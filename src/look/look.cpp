@@ -138,6 +138,22 @@ void ApplyOption() {
         if (w->property(kFollows).toBool()) FollowOption(*w);
 }
 
+void FocusNext(QWidget& from, bool forward) {
+    // The next button in the window's Tab order, as Tab itself goes.
+    QWidget* next = forward ? from.nextInFocusChain() : from.previousInFocusChain();
+    while (next && next != &from &&
+           !(next->property(kFollows).toBool() && next->focusPolicy() != Qt::NoFocus &&
+             next->isVisibleTo(from.window()) && next->isEnabled()))
+        next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+    if (next && next != &from) next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+}
+
+void Offer(QWidget& button) {
+    if (KeyboardAccess && button.focusPolicy() != Qt::NoFocus && button.isVisibleTo(button.window()) &&
+        button.isEnabled())
+        button.setFocus(Qt::OtherFocusReason);
+}
+
 bool ButtonKey(QWidget& button, QKeyEvent* e) {
     if (!KeyboardAccess || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         e->ignore();
@@ -149,15 +165,7 @@ bool ButtonKey(QWidget& button, QKeyEvent* e) {
         case Qt::Key_Up:
         case Qt::Key_Right:
         case Qt::Key_Down:
-            if (press) {
-                const bool forward = e->key() == Qt::Key_Right || e->key() == Qt::Key_Down;
-                // The next button in the window's Tab order, as Tab itself goes.
-                QWidget* next = forward ? button.nextInFocusChain() : button.previousInFocusChain();
-                while (next && next != &button &&
-                       !(next->property(kFollows).toBool() && next->isVisibleTo(button.window()) && next->isEnabled()))
-                    next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
-                if (next) next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            }
+            if (press) FocusNext(button, e->key() == Qt::Key_Right || e->key() == Qt::Key_Down);
             e->accept();
             return false;
         case Qt::Key_Return:

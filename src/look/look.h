@@ -45,6 +45,12 @@ void ApplyOption();
 // Handles a key on a focused picture button: the arrows move the focus, and
 // true is returned when the key (Enter or Space, on release) presses it.
 bool ButtonKey(QWidget& button, QKeyEvent* e);
+// Moves the focus from `from` (a button, or the window holding them) to the
+// next picture button in Tab order, or the previous one; wraps at the ends.
+void FocusNext(QWidget& from, bool forward);
+// With the option on, gives `button` the focus: a window puts it on the button
+// a player most likely wants once that button appears.
+void Offer(QWidget& button);
 // Marks `button` as its window's cancel: with the option on, Escape on any
 // picture button beside it presses it.
 void SetCancel(QWidget& button);
