@@ -63,6 +63,7 @@ EndingForm::EndingForm() {
                            Timer1->setEnabled(false);
                            Unload();
                        }});
+    NameScene(QStringLiteral("エンディング"));
 }
 
 void EndingForm::Form_Load() {

@@ -72,6 +72,7 @@ MakingForm::MakingForm() {
                            }});
     }
     script_.push_back({26, 26, 0, [this](int32_t) { Unload(); }});
+    NameScene(QStringLiteral("Making Of Vantrax"));
 }
 
 void MakingForm::Form_Load() {

@@ -43,6 +43,7 @@ NewOpening::NewOpening() {
         {22, 27, 100, [paint](int32_t step) { paint(step - 9); }},
         {kLastStep, kLastStep, 0, [this](int32_t) { Skip(); }},
     };
+    NameScene(QStringLiteral("新願蛇羅城"));
 }
 
 void NewOpening::Form_Load() {

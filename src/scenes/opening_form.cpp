@@ -62,6 +62,7 @@ OpeningForm::OpeningForm() {
     OpenTimer1 = new host::Timer(this, 100, [this] { OpenTimer1_Timer(); });
     Timer1 = new host::Timer(this, 100, [this] { Timer1_Timer(); });
     buildScripts();
+    NameScene(QStringLiteral("オープニング"));
 }
 
 void OpeningForm::Form_Load() {

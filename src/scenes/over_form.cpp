@@ -11,10 +11,13 @@ constexpr int32_t kHold = 3000;
 }  // namespace
 
 OverForm::OverForm() {
+    // The game-over screen always holds its three seconds.
     skipOnFormClick = false;
+    skipsOnClick = false;
     Picture1 = new SceneCanvas(this, kWidth, kHeight);
     Picture1->ShowPicture(LoadBuiltInPicture(QStringLiteral("gameover"), 1.0));
     Timer1 = new host::Timer(this, kHold, [this] { Timer1_Timer(); });
+    NameScene(QStringLiteral("ゲームオーバー"));
 }
 
 void OverForm::Form_Load() {

@@ -1,5 +1,6 @@
 #include "scenes/scene_form.h"
 
+#include "app/state.h"
 #include "media/data_files.h"
 #include "media/pictures.h"
 #include "platform/program_folder.h"
@@ -168,10 +169,23 @@ void SceneForm::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void SceneForm::keyPressEvent(QKeyEvent* e) {
-    if (!skipOnKey) {
-        GameForm::keyPressEvent(e);
+    if (skipOnKey) {
+        e->accept();
+        Skip();
         return;
     }
-    e->accept();
-    Skip();
+    const bool skipKey = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space ||
+                         e->key() == Qt::Key_Escape;
+    if (KeyboardAccess && skipsOnClick && skipKey && !e->isAutoRepeat() &&
+        (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        e->accept();
+        Skip();
+        return;
+    }
+    GameForm::keyPressEvent(e);
+}
+
+void SceneForm::NameScene(const QString& name) {
+    setAccessibleName(name);
+    for (SceneCanvas* c : findChildren<SceneCanvas*>()) c->setAccessibleName(name);
 }

@@ -104,6 +104,12 @@ protected:
     // Which inputs skip this scene: a click on the window itself, any key.
     bool skipOnFormClick = true;
     bool skipOnKey = false;
+    // Whether some click skips the scene (on the window, a canvas or a label).
+    // Such a scene also skips on Enter, Space or Escape when the keyboard
+    // option is on, so a player without a mouse is not made to sit through it.
+    bool skipsOnClick = true;
+    // Names the scene and its canvases for screen readers.
+    void NameScene(const QString& name);
 
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;

@@ -58,6 +58,7 @@ StaffForm::StaffForm() {
     for (SceneCanvas* c : {Picture1, Picture2}) connect(c, &SceneCanvas::clicked, this, [this] { Skip(); });
     Timer1 = new host::Timer(this, 100, [this] { Timer1_Timer(); });
     buildScript();
+    NameScene(QStringLiteral("スタッフロール"));
 }
 
 void StaffForm::setColour(QLabel* label, const QColor& c) {

@@ -85,7 +85,7 @@ TEST_F(MapKeysTest, OnTheArrowsAndTabGoRoundTheShownButtons) {
         MapButton* focused;
     };
     // Stop is not shown, so it is passed over; the arrows wrap at the ends.
-    const Step steps[] = {{Qt::Key_Right, map.SaveButton}, {Qt::Key_Down, map.QuitButton},
+    const Step steps[] = {{Qt::Key_Right, map.SaveButton},  {Qt::Key_Down, map.QuitButton},
                           {Qt::Key_Right, map.StartButton}, {Qt::Key_Left, map.QuitButton},
                           {Qt::Key_Up, map.SaveButton},     {Qt::Key_Tab, map.QuitButton}};
     for (const Step& s : steps) {
