@@ -4,8 +4,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRadioButton>
 #include <QSaveFile>
 
@@ -14,6 +16,7 @@
 #include "look/look.h"
 #include "media/data_files.h"
 #include "media/pictures.h"
+#include "media/sheet_captions.h"
 #include "media/sheet_layout.h"
 #include "platform/folders.h"
 #include "platform/printer.h"
@@ -58,8 +61,34 @@ QWidget* page(QWidget* parent) {
 
 }  // namespace
 
-PictureButton::PictureButton(QWidget* parent, std::function<void()> onClick)
-    : QLabel(parent), onClick_(std::move(onClick)) {}
+PictureButton::PictureButton(QWidget* parent, std::function<void()> onClick) : QLabel(parent) {
+    connect(this, &PictureButton::clicked, this, std::move(onClick));
+    look::keys::FollowOption(*this);
+}
+
+void PictureButton::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    look::keys::PaintFocus(p, QRectF(rect()));
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* e) {
+    if (look::keys::ButtonKey(*this, e)) Q_EMIT clicked();
+}
+
+void PictureButton::keyReleaseEvent(QKeyEvent* e) {
+    if (look::keys::ButtonKey(*this, e)) Q_EMIT clicked();
+}
+
+void PictureButton::focusInEvent(QFocusEvent*) {
+    update();
+}
+
+void PictureButton::focusOutEvent(QFocusEvent*) {
+    setProperty("vantraxKeyDown", false);
+    update();
+}
 
 // Taking the press makes this widget the one that hears the release: on a
 // scaled screen the graphics view hands the release to whoever took the press.
@@ -68,7 +97,7 @@ void PictureButton::mousePressEvent(QMouseEvent* e) {
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && onClick_) onClick_();
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
 }
 
 IntForm::IntForm() {
@@ -144,6 +173,11 @@ IntForm::IntForm() {
 
     Picture10 = new PictureButton(this, [this] { Picture10_Click(); });
     Picture11 = new PictureButton(this, [this] { Picture11_Click(); });
+    look::keys::SetCancel(*Picture11);
+    Picture11->setAccessibleName(Sheet4Caption(Sheet4::Cancel));
+    Text3->setAccessibleName(Label15->text());
+    Drive1->setAccessibleName(QStringLiteral("ドライブ"));
+    Dir1->setAccessibleName(QStringLiteral("フォルダ"));
     Picture10->setGeometry(kWidth - 2 * (Sheet4::kCellWidth + 12), kHeight - Sheet4::kCellHeight - 14,
                            Sheet4::kCellWidth, Sheet4::kCellHeight);
     Picture11->setGeometry(kWidth - (Sheet4::kCellWidth + 12), kHeight - Sheet4::kCellHeight - 14, Sheet4::kCellWidth,
@@ -155,6 +189,7 @@ void IntForm::Form_Load() {
     paintButton(Picture10, kNextTop);
     paintButton(Picture11, kCancelTop);
     showPage(Picture1);
+    nameNextButton();
     WizardStep = 0;
     PrintMailSheet = false;
     Label22->setText(QStringLiteral("全ての情報収集作業が完了しました。ご苦労様でした。"));
@@ -162,6 +197,7 @@ void IntForm::Form_Load() {
     Option3[0]->setChecked(true);
     Option3_Click(0);
     resetFolderLists();
+    focusPage(Picture1);
     if (QWidget* owner = Forms::host() ? Forms::host()->window() : nullptr)
         move(owner->frameGeometry().center() - QPoint(width() / 2, height() / 2));
 }
@@ -195,14 +231,17 @@ void IntForm::Picture10_Click() {
             }
             showPage(Picture3);
             WizardStep = 2;
+            focusPage(Picture3);
             break;
         case 2:
             if (Option1[0]->isChecked()) {
                 showPage(Picture4);
                 WizardStep = 10;
+                focusPage(Picture4);
             } else {
                 showPage(Picture8);
                 WizardStep = 20;
+                focusPage(Picture8);
             }
             break;
         case 10: {
@@ -219,6 +258,7 @@ void IntForm::Picture10_Click() {
                 return;
             showPage(Picture5);
             WizardStep = 11;
+            focusPage(Picture5);
             break;
         }
         case 11:
@@ -228,18 +268,62 @@ void IntForm::Picture10_Click() {
             host::ChDirProgram();
             paintButton(Picture10, kFinishTop);
             WizardStep = 30;
+            nameNextButton();
+            focusPage(Picture6);
             break;
         case 20:
             showPage(Picture6);
             host::ChDirProgram();
             paintButton(Picture10, kFinishTop);
             WizardStep = 30;
+            nameNextButton();
+            focusPage(Picture6);
             break;
         case 30:
             runExport();
             break;
         default:
             break;
+    }
+}
+
+void IntForm::focusPage(QWidget* shown) {
+    if (!KeyboardAccess) return;
+    for (QWidget* w : shown->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        // A choice is entered at the one that is chosen, as Tab enters it.
+        const auto* choice = qobject_cast<QRadioButton*>(w);
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !w->isHidden() && (!choice || choice->isChecked())) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    look::keys::Offer(*Picture10);
+}
+
+void IntForm::nameNextButton() {
+    Picture10->setAccessibleName(Sheet4Caption(WizardStep == 30 ? Sheet4::Finish : Sheet4::Next));
+}
+
+void IntForm::keyPressEvent(QKeyEvent* e) {
+    if (!KeyboardAccess || (e->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || e->isAutoRepeat()) {
+        GameForm::keyPressEvent(e);
+        return;
+    }
+    switch (e->key()) {
+        case Qt::Key_Escape:
+            if (Picture11->isVisible()) Q_EMIT Picture11->clicked();
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Enter in the name box or on a choice goes on to the next page.
+            // The last page writes and prints, so only its own button does that.
+            // (The name box keeps the key's release to itself, so this goes on
+            // at the press; the button that may have the focus afterwards does
+            // not take a release it did not see go down.)
+            if (Picture10->isVisible() && WizardStep != 30) Q_EMIT Picture10->clicked();
+            return;
+        default:
+            GameForm::keyPressEvent(e);
     }
 }
 

@@ -14,18 +14,24 @@ class QRadioButton;
 class DriveList;
 class FolderList;
 
-// A picture that acts as a button: it reports a click released over it.
+// A picture that acts as a button: it reports a click released over it. With
+// the keyboard option on it takes the focus and Enter or Space presses it.
 class PictureButton : public QLabel {
     Q_OBJECT
 public:
     explicit PictureButton(QWidget* parent, std::function<void()> onClick);
 
+Q_SIGNALS:
+    void clicked();
+
 protected:
+    void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
-
-private:
-    std::function<void()> onClick_;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 };
 
 class IntForm : public GameForm {
@@ -66,8 +72,16 @@ public:
     // The file the mail route writes, fixed on the folder page.
     const QString& targetPath() const { return target_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     void showPage(QWidget* page);
+    // With the keyboard option on, puts the focus on the page's first control,
+    // or on the next button when the page has none.
+    void focusPage(QWidget* page);
+    // Names the next button after what it shows: next, or finish at the end.
+    void nameNextButton();
     void resetFolderLists();
     bool moveFolderLists(const QString& folder);
     void paintButton(PictureButton* b, int cellTop);

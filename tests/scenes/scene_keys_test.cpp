@@ -24,10 +24,18 @@ class SceneKeysTest : public SceneTest, public ::testing::WithParamInterface<Sce
 protected:
     SceneForm* open(Scene s) {
         switch (s) {
-            case Scene::Ending: ShowEnding(); return Forms::Find<EndingForm>();
-            case Scene::Staff: ShowStaffRoll(); return Forms::Find<StaffForm>();
-            case Scene::Making: ShowMaking(); return Forms::Find<MakingForm>();
-            case Scene::Over: ShowGameOver(); return Forms::Find<OverForm>();
+            case Scene::Ending:
+                ShowEnding();
+                return Forms::Find<EndingForm>();
+            case Scene::Staff:
+                ShowStaffRoll();
+                return Forms::Find<StaffForm>();
+            case Scene::Making:
+                ShowMaking();
+                return Forms::Find<MakingForm>();
+            case Scene::Over:
+                ShowGameOver();
+                return Forms::Find<OverForm>();
         }
         return nullptr;
     }
