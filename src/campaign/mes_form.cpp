@@ -34,15 +34,21 @@ constexpr int kFirstBaseline = 55 - kTextTop, kLinePitch = 20;
 
 // The text label writes its lines on the background's rules instead of at the
 // font's own line spacing.
+// Drawn `scale` times its designed size, like the screens around it.
 class RuledLabel : public QLabel {
 public:
     using QLabel::QLabel;
     // How many lines the text takes at the label's width.
     int lineCount() const { return static_cast<int>(layoutLines().size()); }
+    void setScale(qreal scale) {
+        scale_ = scale;
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
+        p.scale(scale_, scale_);
         p.setPen(palette().color(QPalette::WindowText));
         p.setFont(font());
         int n = 0;
@@ -64,14 +70,21 @@ private:
             layout.setTextOption(option);
             layout.beginLayout();
             for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
-                l.setLineWidth(width());
+                l.setLineWidth(width() / scale_);
                 lines.push_back(para.mid(l.textStart(), l.textLength()));
             }
             layout.endLayout();
         }
         return lines;
     }
+
+    qreal scale_ = 1;
 };
+
+// A rectangle of the designed layout at `scale`.
+QRect scaled(const QRect& r, qreal scale) {
+    return QRectF(r.x() * scale, r.y() * scale, r.width() * scale, r.height() * scale).toRect();
+}
 
 // The text colour that reads best on the part of the background under the
 // text: the sheet may be a dark night panel or light parchment.
@@ -162,6 +175,7 @@ void MesForm::Form_Load() {
     }
     setFixedSize(Sheet5::kWidth, height);
     Picture1->setGeometry(0, 0, Sheet5::kWidth, height);
+    Picture1->setScaledContents(true);
     if (!MesSheetPicture.isNull()) Picture1->setPixmap(MesSheetPicture.copy(0, top, Sheet5::kWidth, height));
 
     const QColor ink =
@@ -180,6 +194,7 @@ void MesForm::Form_Load() {
     Label3[1]->raise();
     Image1->raise();
 
+    scaleToScreens(height);
     CenterDialog(*this);
 }
 
@@ -191,6 +206,24 @@ void MesForm::Form_Unload(bool& cancel) {
     }
     host::DoEvents();
     if (onClosed_) onClosed_(MesMode);
+}
+
+void MesForm::scaleToScreens(int height) {
+    // The window is shown over the screens, so it is drawn at their size:
+    // beside a map at twice its size a window at its own would look tiny.
+    const qreal s = std::max<qreal>(1, Forms::scale());
+    scale_ = s;
+    if (s == 1) return;
+    setFixedSize(scaled(QRect(0, 0, Sheet5::kWidth, height), s).size());
+    Picture1->setGeometry(scaled(QRect(0, 0, Sheet5::kWidth, height), s));
+    Image1->setGeometry(scaled(QRect(kFaceLeft, kFaceTop, kFaceWidth, kFaceHeight), s));
+    Label1->setGeometry(scaled(QRect(kTextLeft, kSpeakerTop, kTextWidth, kSpeakerHeight), s));
+    Label1->setFont(look::Gothic(13 * s, true));
+    Label2->setGeometry(scaled(QRect(kTextLeft, kTextTop, kTextWidth, kTextHeight), s));
+    static_cast<RuledLabel*>(Label2)->setScale(s);
+    const std::array<int, 2> lefts{Sheet5::kYesLeft, Sheet5::kNoLeft};
+    for (size_t i = 0; i < Label3.size(); ++i)
+        Label3[i]->setGeometry(scaled(QRect(lefts[i], Sheet5::kAreaTop, Sheet5::kAreaWidth, Sheet5::kAreaHeight), s));
 }
 
 int MesForm::textLineCount() const {

@@ -41,6 +41,8 @@ public:
     int16_t mode() const { return mode_; }
     // Lines the text takes on the window's ruled lines (four fit).
     int textLineCount() const;
+    // The size the window is drawn at: the screens' factor when it opened.
+    qreal scale() const { return scale_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -50,9 +52,12 @@ protected:
 
 private:
     void closeByRule();
+    // Lays the window out at the screens' factor.
+    void scaleToScreens(int height);
 
     int16_t mode_ = 0;
     bool waitsForClick_ = false;  // a timed message laid out as OK because MesTime is 15
     bool closingByRule_ = false;
+    qreal scale_ = 1;
     std::function<void(int16_t)> onClosed_;
 };

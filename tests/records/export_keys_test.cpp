@@ -111,18 +111,32 @@ QWidget* nameBox(IntForm& f) {
 TEST_F(ExportKeysTest, OnTabGoesThroughEachPageThenNextAndCancel) {
     KeyboardAccess = true;
     const auto tab = key(Qt::Key_Tab);
-    run({expect(0, next),
-         tab,
-         expect(0, cancel),
-         key(Qt::Key_Return)});  // on cancel: that is what it presses
+    run({expect(0, next), tab, expect(0, cancel), key(Qt::Key_Return)});  // on cancel: that is what it presses
     EXPECT_FALSE(Forms::IsLoaded<IntForm>());
 
-    run({key(Qt::Key_Return), expect(1, nameBox), tab, expect(1, next), tab, expect(1, cancel), tab,
-         expect(1, nameBox), name(QStringLiteral("abc")), key(Qt::Key_Return),
-         expect(2, [](IntForm& f) { return f.Option1[0]; }), tab, expect(2, next), key(Qt::Key_Backtab),
-         key(Qt::Key_Return), expect(10, [](IntForm& f) { return f.Option3[0]; }), tab,
-         expect(10, [](IntForm& f) { return f.Drive1; }), tab, expect(10, [](IntForm& f) { return f.Dir1; }), tab,
-         expect(10, next), key(Qt::Key_Escape)});
+    run({key(Qt::Key_Return),
+         expect(1, nameBox),
+         tab,
+         expect(1, next),
+         tab,
+         expect(1, cancel),
+         tab,
+         expect(1, nameBox),
+         name(QStringLiteral("abc")),
+         key(Qt::Key_Return),
+         expect(2, [](IntForm& f) { return f.Option1[0]; }),
+         tab,
+         expect(2, next),
+         key(Qt::Key_Backtab),
+         key(Qt::Key_Return),
+         expect(10, [](IntForm& f) { return f.Option3[0]; }),
+         tab,
+         expect(10, [](IntForm& f) { return f.Drive1; }),
+         tab,
+         expect(10, [](IntForm& f) { return f.Dir1; }),
+         tab,
+         expect(10, next),
+         key(Qt::Key_Escape)});
     EXPECT_FALSE(Forms::IsLoaded<IntForm>());
     EXPECT_FALSE(QFile::exists(exportFile()));
 }
@@ -136,8 +150,7 @@ TEST_F(ExportKeysTest, OnTheMailRouteGoesByEnterAndTheFinishOnlyFromItsButton) {
              EXPECT_EQ(f.Picture10->accessibleName(), QStringLiteral("完了"));
              f.Picture10->clearFocus();
          },
-         key(Qt::Key_Return), expect(30, nullptr),
-         [](IntForm& f) { f.Picture10->setFocus(); }, key(Qt::Key_Return)});
+         key(Qt::Key_Return), expect(30, nullptr), [](IntForm& f) { f.Picture10->setFocus(); }, key(Qt::Key_Return)});
     EXPECT_FALSE(Forms::IsLoaded<IntForm>());
     EXPECT_TRUE(QFile::exists(exportFile()));
     EXPECT_EQ(messages, QStringList{QStringLiteral("すべての作業が終わりました。")});
@@ -180,8 +193,8 @@ TEST_F(ExportKeysTest, OffEnterAndEscapeDoNothingNewAndTheButtonsTakeNoFocus) {
              EXPECT_EQ(f.Picture11->focusPolicy(), Qt::NoFocus);
          },
          key(Qt::Key_Return), key(Qt::Key_Escape), expect(0, nullptr), [](IntForm& f) { ui::Click(f.Picture10); },
-         expect(1, nameBox), name(QStringLiteral("abc")), key(Qt::Key_Return), key(Qt::Key_Escape),
-         expect(1, nameBox), [](IntForm& f) { ui::Click(f.Picture11); }});
+         expect(1, nameBox), name(QStringLiteral("abc")), key(Qt::Key_Return), key(Qt::Key_Escape), expect(1, nameBox),
+         [](IntForm& f) { ui::Click(f.Picture11); }});
     EXPECT_FALSE(Forms::IsLoaded<IntForm>());
 }
 
