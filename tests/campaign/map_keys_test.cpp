@@ -9,6 +9,8 @@
 #include "shell/open_form.h"
 
 #include <QApplication>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsView>
 
 namespace {
 
@@ -201,6 +203,34 @@ TEST_F(MapKeysTest, OnEscapeLeavesTheRouletteAndEnterStopsIt) {
     advance(100);
     EXPECT_TRUE(Forms::IsLoaded<VantraForm>());
     EXPECT_FALSE(Forms::IsLoaded<NewMapForm>());
+}
+
+// At 2x the map lives in the view that scales the screens; the keys reach
+// its buttons through the view, as they come from the window system.
+TEST_F(MapKeysTest, OnTheKeysReachTheMapThroughTheScalingView) {
+    KeyboardAccess = true;
+    MeinForm& main = Forms::Get<MeinForm>();
+    main.resize(1600, 1300);
+    main.show();
+    Forms::setScale(2);
+    NewMapForm& map = firstCastle();
+    ASSERT_NE(map.graphicsProxyWidget(), nullptr);
+    main.activateWindow();
+    advance(10);
+    auto viaTheWindow = [&](int k) {
+        QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget() : &main;
+        ui::KeyPress(to, k);
+        ui::KeyRelease(to, k);
+    };
+    ASSERT_EQ(map.focusWidget(), map.StartButton);
+    ASSERT_EQ(QApplication::focusWidget(), Forms::scaledView()) << "the window system's keys go to the view";
+    viaTheWindow(Qt::Key_Right);
+    EXPECT_EQ(map.focusWidget(), map.SaveButton);
+    viaTheWindow(Qt::Key_Left);
+    viaTheWindow(Qt::Key_Return);
+    EXPECT_TRUE(map.StopButton->isVisible());
+    EXPECT_EQ(map.focusWidget(), map.StopButton);
+    Forms::setScale(1);
 }
 
 TEST_F(MapKeysTest, OnTheNewCastleTakesEscapeAndEnter) {
