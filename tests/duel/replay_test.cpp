@@ -323,12 +323,14 @@ TEST_F(ReplayCommandTest, PlaysARecordedDuelHeadlessAndRefusesADamagedOne) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path());
         p.setProcessEnvironment(env);
+        p.setWorkingDirectory(dir.path());
         p.start(program, {QStringLiteral("--replay"), file, QStringLiteral("--headless")});
         EXPECT_TRUE(p.waitForFinished(60000));
         return std::make_tuple(p.exitStatus(), p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
                                QString::fromUtf8(p.readAllStandardError()));
     };
-    const auto [goodStatus, goodCode, goodOut, goodErr] = run(good);
+    // Named from the folder it is in, as a player types it in a shell.
+    const auto [goodStatus, goodCode, goodOut, goodErr] = run(QStringLiteral("duel.txt"));
     EXPECT_EQ(goodStatus, QProcess::NormalExit);
     EXPECT_EQ(goodCode, 0) << qPrintable(goodErr);
     EXPECT_EQ(goodOut, QStringLiteral("result: %1\nscore: %2\n")
