@@ -36,9 +36,7 @@ void Hand(const ReplayEvent& e) {
             break;  // not the player's
     }
 }
-}  // namespace
 
-namespace {
 // Version 2: every event at its recorded moment and in its recorded order. The
 // duel's timers are held, so none ticks but where the recording ticked it.
 // One event is scheduled at a time, the next once it has run: events of the
