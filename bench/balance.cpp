@@ -292,11 +292,19 @@ void Plot(const Results& r, const std::vector<int>& stages, const QString& path)
     img.save(path);
 }
 
+// Off screen, every duel window's raise() is refused with a warning: some
+// thousand lines a run that say nothing about the balance.
+void QuietAboutRaise(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.contains(QStringLiteral("does not support raise()"))) return;
+    std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, text)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("VANTRAX_AUDIO", "null");
+    qInstallMessageHandler(QuietAboutRaise);
     QApplication app(argc, argv);
     // Taken before the game makes its program folder the current one.
     const QStringList args = app.arguments();

@@ -62,8 +62,8 @@ int main(int argc, char** argv) {
         }
         if (run > 0) ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());  // the first warms up
         if (run == 0)
-            std::fprintf(stderr, "# %zu inputs, %s, score %d\n", read.replay->events.size(),
-                         played.end.won ? "won" : "lost", played.end.score);
+            std::fprintf(stderr, "# %zu events (inputs, ticks, clock readings), %s, score %d\n",
+                         read.replay->events.size(), played.end.won ? "won" : "lost", played.end.score);
     }
     std::sort(ms.begin(), ms.end());
     std::printf("replay_headless_ms %.1f ms\n", ms[ms.size() / 2]);

@@ -2,6 +2,7 @@
 #include "duel/replay_play.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QWidget>
 
 #include <cstdio>
@@ -22,7 +23,10 @@ std::optional<ReplayArgs> ReplayArguments(int argc, char** argv) {
         const QByteArray a = argv[i];
         if (a == "--replay" && i + 1 < argc) {
             if (!args) args.emplace();
-            args->file = QString::fromLocal8Bit(argv[++i]);
+            // The start makes the program folder the current one: a file named
+            // from the shell's folder is found from there.
+            const QString file = QString::fromLocal8Bit(argv[++i]);
+            args->file = file.isEmpty() ? file : QFileInfo(file).absoluteFilePath();
         } else if (a == "--headless") {
             if (!args) args.emplace();
             args->headless = true;

@@ -9,7 +9,8 @@ namespace {
 constexpr char kMagic[] = "vantrax-replay";
 // Longer than any duel can last; a time beyond it is a damaged file.
 constexpr uint32_t kLongestDuelMs = 24u * 3600u * 1000u;
-constexpr size_t kMostEvents = 200000;
+// A long duel's ticks and inputs, with room to spare, within kReplayMaxBytes.
+constexpr size_t kMostEvents = 400000;
 
 const char* InputWord(ReplayInput k) {
     switch (k) {
@@ -20,9 +21,13 @@ const char* InputWord(ReplayInput k) {
         case ReplayInput::Drop:
             return "drop";
         case ReplayInput::Hit:
+            return "hit";
+        case ReplayInput::Tick:
+            return "tick";
+        case ReplayInput::Clock:
             break;
     }
-    return "hit";
+    return "clock";
 }
 
 QString Damaged(int line) {
@@ -48,7 +53,7 @@ bool Unsigned64(const QByteArray& word, uint64_t& out) {
 QByteArray WriteReplay(const Replay& r) {
     QByteArray out;
     out += kMagic;
-    out += ' ' + QByteArray::number(kReplayVersion) + '\n';
+    out += ' ' + QByteArray::number(r.version) + '\n';
     out += "seed " + QByteArray::number(r.seed) + ' ' + QByteArray::number(r.reseeds) + '\n';
     out += "mode " + QByteArray::number(r.gameMode) + ' ' + QByteArray::number(r.stageNo) + '\n';
     out += "foe " + QByteArray::number(r.face) + ' ' + QByteArray::number(r.paramA) + ' ' +
@@ -60,7 +65,13 @@ QByteArray WriteReplay(const Replay& r) {
     out += '\n';
     for (const ReplayEvent& e : r.events) {
         out += InputWord(e.kind);
-        out += ' ' + QByteArray::number(e.t) + ' ' + QByteArray::number(e.ticks) + ' ' + QByteArray::number(e.a);
+        out += ' ' + QByteArray::number(e.t);
+        if (e.kind == ReplayInput::Tick) out += ' ' + QByteArray::number(e.a);
+        if (e.kind == ReplayInput::Tick || e.kind == ReplayInput::Clock) {
+            out += '\n';
+            continue;
+        }
+        out += ' ' + QByteArray::number(e.ticks) + ' ' + QByteArray::number(e.a);
         if (e.kind == ReplayInput::Key || e.kind == ReplayInput::Drop) out += ' ' + QByteArray::number(e.b);
         out += '\n';
     }
@@ -92,6 +103,7 @@ ReplayRead ParseReplay(const QByteArray& bytes) {
                                   .arg(kReplayVersion)};
 
     Replay r;
+    r.version = static_cast<int32_t>(version);
     bool seen[5] = {};  // seed, mode, foe, device, keys
     uint32_t lastT = 0;
     uint64_t lastTicks = 0;
@@ -156,6 +168,18 @@ ReplayRead ParseReplay(const QByteArray& bytes) {
                 return {std::nullopt, Damaged(lineNo)};
             for (size_t j = 0; j < 6; ++j) r.keys[j] = static_cast<int32_t>(v[j]);
             seen[4] = true;
+        } else if ((word == "tick" || word == "clock") && r.version >= 2) {
+            ReplayEvent e;
+            const bool tick = word == "tick";
+            const bool ok = tick ? fields(2, R{timeRange, std::pair<int64_t, int64_t>{0, kReplayTimers - 1}})
+                                 : fields(1, R{timeRange});
+            // The clock never runs back.
+            if (!ok || static_cast<uint32_t>(v[0]) < lastT || r.events.size() >= kMostEvents)
+                return {std::nullopt, Damaged(lineNo)};
+            e.kind = tick ? ReplayInput::Tick : ReplayInput::Clock;
+            e.t = lastT = static_cast<uint32_t>(v[0]);
+            e.a = static_cast<int32_t>(v[1]);
+            r.events.push_back(e);
         } else if (word == "key" || word == "click" || word == "drop" || word == "hit") {
             ReplayEvent e;
             bool ok = false;

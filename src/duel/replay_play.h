@@ -1,9 +1,10 @@
 #pragma once
-// Playing a recorded duel again: the same opponent, options and draws, and the
-// player's inputs handed to the duel window at their recorded moments. It runs
-// in virtual time, so the timers tick at the same moments as when the replay
-// is played headless; watched in a window, the clock is held to the wall
-// clock's pace.
+// Playing a recorded duel again: the same opponent, options and draws, and
+// the player's inputs and the duel's timer ticks handed to the duel window at
+// their recorded moments, in their recorded order, with the clock reading
+// what it read then. It runs in virtual time, so headless and watched it goes
+// the same way; watched in a window, the clock is held to the wall clock's
+// pace.
 #include "duel/replay_format.h"
 
 #include <QByteArray>
@@ -11,10 +12,11 @@
 #include <optional>
 
 struct ReplayRun {
-    ReplayEnd end;         // how the duel played back ended
-    QByteArray recording;  // the replay the duel recorded while it played back
-    bool finished = true;  // false: the duel was given up after kReplayGiveUpMs
-    bool matches = true;   // the end is the one the file recorded (or it recorded none)
+    ReplayEnd end;           // how the duel played back ended
+    QByteArray recording;    // the replay the duel recorded while it played back
+    bool finished = true;    // false: the duel was given up after kReplayGiveUpMs
+    bool asRecorded = true;  // every recorded tick found its timer counting
+    bool matches = true;     // played as recorded to the end the file holds (if it holds one)
 };
 
 inline constexpr uint64_t kReplayGiveUpMs = 3600ull * 1000;

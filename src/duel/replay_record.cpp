@@ -12,6 +12,8 @@ struct Recording {
     uint32_t start = 0;
     uint64_t ticks = 0;
     std::function<void()> hook;
+    std::optional<std::vector<uint32_t>> reads;  // a playback's recorded clock readings
+    size_t nextRead = 0;
 };
 
 Recording& Current() {
@@ -24,6 +26,7 @@ void ReplayBeginDuel() {
     Recording& rec = Current();
     rec.replay.reset();
     rec.ticks = 0;
+    rec.nextRead = 0;
     rec.start = host::Clock();
     const std::optional<host::DrawSeed> seed = host::BeginSeededDraws();
     if (!seed) return;
@@ -68,8 +71,24 @@ uint32_t ReplayClockStart() {
     return Current().start;
 }
 
-void ReplayTickStarts() {
-    ++Current().ticks;
+void ReplayTickStarts(int timer) {
+    Recording& rec = Current();
+    ++rec.ticks;
+    if (rec.replay)
+        rec.replay->events.push_back(ReplayEvent{host::Clock() - rec.start, 0, ReplayInput::Tick, timer, 0});
+}
+
+uint32_t DuelClock() {
+    Recording& rec = Current();
+    const uint32_t now =
+        rec.reads && rec.nextRead < rec.reads->size() ? rec.start + (*rec.reads)[rec.nextRead++] : host::Clock();
+    if (rec.replay) rec.replay->events.push_back(ReplayEvent{now - rec.start, 0, ReplayInput::Clock, 0, 0});
+    return now;
+}
+
+void SetReplayClockReads(std::optional<std::vector<uint32_t>> reads) {
+    Current().reads = std::move(reads);
+    Current().nextRead = 0;
 }
 
 void ReplayTickEnded() {

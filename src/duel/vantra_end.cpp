@@ -39,7 +39,7 @@ void VantraForm::Form_Unload(bool&) {
     hide();
     host::DoEvents();
     StopMusic(DuelMusic);
-    const int64_t elapsed = ClockSpan(StartTime, host::Clock());
+    const int64_t elapsed = ClockSpan(StartTime, DuelClock());
     const int32_t score = DuelScore(Won, elapsed, FoeParams{FoeQuickBase, FoeTemper, FoeSkill}, FoeCount, MyCount);
     // The hand-back waits in message windows, counts points up and may start
     // the next duel at once: it runs once this window is gone and no wait is

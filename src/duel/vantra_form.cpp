@@ -17,16 +17,16 @@
 #include <cmath>
 
 VantraForm::VantraForm()
-    : StartTimer(this, DuelTiming::kStart, [this] { Tick(&VantraForm::StartTimer_Timer); }),
-      OpenTimer(this, DuelTiming::kBannerFirst, [this] { Tick(&VantraForm::OpenTimer_Timer); }),
-      Timer2(this, DuelTiming::kClock, [this] { Tick(&VantraForm::Timer2_Timer); }),
-      CardSetTimer(this, DuelTiming::kCardSet, [this] { Tick(&VantraForm::CardSetTimer_Timer); }),
-      eAvTimer(this, DuelTiming::kFoeState, [this] { Tick(&VantraForm::eAvTimer_Timer); }),
-      eHeadTimer(this, DuelTiming::kFoeMoveFirst, [this] { Tick(&VantraForm::eHeadTimer_Timer); }),
-      AgainTimer(this, DuelTiming::kStall, [this] { Tick(&VantraForm::AgainTimer_Timer); }),
-      BatTimer(this, DuelTiming::kBatFirst, [this] { Tick(&VantraForm::BatTimer_Timer); }),
-      Timer1(this, DuelTiming::kPowerUp, [this] { Tick(&VantraForm::Timer1_Timer); }),
-      EndTimer(this, DuelTiming::kEnd, [this] { Tick(&VantraForm::EndTimer_Timer); }),
+    : StartTimer(this, DuelTiming::kStart, [this] { Tick(0, &VantraForm::StartTimer_Timer); }),
+      OpenTimer(this, DuelTiming::kBannerFirst, [this] { Tick(1, &VantraForm::OpenTimer_Timer); }),
+      Timer2(this, DuelTiming::kClock, [this] { Tick(2, &VantraForm::Timer2_Timer); }),
+      CardSetTimer(this, DuelTiming::kCardSet, [this] { Tick(3, &VantraForm::CardSetTimer_Timer); }),
+      eAvTimer(this, DuelTiming::kFoeState, [this] { Tick(4, &VantraForm::eAvTimer_Timer); }),
+      eHeadTimer(this, DuelTiming::kFoeMoveFirst, [this] { Tick(5, &VantraForm::eHeadTimer_Timer); }),
+      AgainTimer(this, DuelTiming::kStall, [this] { Tick(6, &VantraForm::AgainTimer_Timer); }),
+      BatTimer(this, DuelTiming::kBatFirst, [this] { Tick(7, &VantraForm::BatTimer_Timer); }),
+      Timer1(this, DuelTiming::kPowerUp, [this] { Tick(8, &VantraForm::Timer1_Timer); }),
+      EndTimer(this, DuelTiming::kEnd, [this] { Tick(9, &VantraForm::EndTimer_Timer); }),
       // The refusal blink is only drawn; it plays no part in the duel.
       RefuseTimer(this, DuelTiming::kRefuseBlink, [this] { RefuseTimer_Timer(); }) {
     BuildControls();
@@ -34,10 +34,17 @@ VantraForm::VantraForm()
 
 VantraForm::~VantraForm() = default;
 
-void VantraForm::Tick(void (VantraForm::*handler)()) {
-    // A replay hands the player's inputs back between the same ticks as they
-    // came, so it counts them.
-    ReplayTickStarts();
+host::Timer* VantraForm::duelTimer(int n) {
+    // In the order the constructor numbers their ticks.
+    const std::array<host::Timer*, 10> timers{&StartTimer, &OpenTimer,  &Timer2,   &CardSetTimer, &eAvTimer,
+                                              &eHeadTimer, &AgainTimer, &BatTimer, &Timer1,       &EndTimer};
+    return n >= 0 && n < static_cast<int>(timers.size()) ? timers[static_cast<size_t>(n)] : nullptr;
+}
+
+void VantraForm::Tick(int timer, void (VantraForm::*handler)()) {
+    // A replay puts every tick back where it came, among the player's inputs
+    // and the other ticks, so each one is recorded with its timer.
+    ReplayTickStarts(timer);
     (this->*handler)();
     ReplayTickEnded();
 }
@@ -208,7 +215,7 @@ void VantraForm::StartTimer_Timer() {
         case 2:
             StartBanner(QStringLiteral("Go!!"), QStringLiteral("Go!!"));
             PlayEffect(6);
-            StartTime = host::Clock();
+            StartTime = DuelClock();
             Timer2.setEnabled(true);
             break;
         case 3:

@@ -150,6 +150,10 @@ public:
     ShapeBox* Shape5 = nullptr;         // keyboard cursor
     std::array<ShapeBox*, 4> Shape6{};  // player-row places
 
+    // The ten timers of the duel by the number their ticks are recorded with
+    // (0..9: StartTimer to EndTimer, as declared); null for any other number.
+    host::Timer* duelTimer(int n);
+
     host::Timer StartTimer, OpenTimer, Timer2, CardSetTimer, eAvTimer, eHeadTimer, AgainTimer, BatTimer, Timer1,
         EndTimer, RefuseTimer;
 
@@ -159,7 +163,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    void Tick(void (VantraForm::*handler)());
+    void Tick(int timer, void (VantraForm::*handler)());
     void BuildControls();
     void Deal();
     void ShowGauge(Panel* box, ShapeBox* cover, const Gauge& gauge);

@@ -22,11 +22,14 @@ class TimerQueue {
 public:
     void add(Timer* t);
     void remove(Timer* t);
-    // The armed timer due first that may tick now (not inside its own tick), or null.
+    // The armed timer due first that may tick now (not inside its own tick, not
+    // held), or null.
     Timer* nextDue() const;
     // Ticks every timer due at or before `now`, in order, re-arming each from `now`.
     // Returns the number of ticks handled.
     int fireDue(uint64_t now);
+    // Ticks one timer now and re-arms it from `now`.
+    void fire(Timer* t, uint64_t now);
     uint64_t nextSeq() { return ++seq_; }
     bool empty() const { return timers_.empty(); }
 

@@ -51,6 +51,19 @@ void Timer::disarm() {
     s.timersChanged();
 }
 
+void Timer::setHeld(bool on) {
+    held_ = on;
+    if (armed_) sched().timersChanged();
+}
+
+bool Timer::tickNow() {
+    if (!armed_ || inTick_) return false;
+    Scheduler& s = sched();
+    s.queue().fire(this, s.now());
+    s.timersChanged();
+    return true;
+}
+
 void Timer::disableAllOwnedBy(QObject* owner) {
     if (!owner) return;
     for (Timer* t : owner->findChildren<Timer*>()) t->setEnabled(false);
@@ -67,7 +80,7 @@ void TimerQueue::remove(Timer* t) {
 Timer* TimerQueue::nextDue() const {
     Timer* best = nullptr;
     for (Timer* t : timers_) {
-        if (t->inTick_) continue;
+        if (t->inTick_ || t->held_) continue;
         if (!best || t->deadline_ < best->deadline_ || (t->deadline_ == best->deadline_ && t->seq_ < best->seq_))
             best = t;
     }
@@ -79,19 +92,23 @@ int TimerQueue::fireDue(uint64_t now) {
     for (;;) {
         Timer* t = nextDue();
         if (!t || t->deadline_ > now) break;
-        // The next countdown starts as this tick begins, as a window timer's does.
-        t->deadline_ = now + static_cast<uint64_t>(t->interval_);
-        t->seq_ = nextSeq();
-        std::shared_ptr<bool> alive = t->alive_;
-        t->inTick_ = true;
-        if (t->onTick_) {
-            auto tick = t->onTick_;  // the handler may replace or destroy the timer
-            tick();
-        }
-        if (*alive) t->inTick_ = false;
+        fire(t, now);
         ++fired;
     }
     return fired;
+}
+
+void TimerQueue::fire(Timer* t, uint64_t now) {
+    // The next countdown starts as this tick begins, as a window timer's does.
+    t->deadline_ = now + static_cast<uint64_t>(t->interval_);
+    t->seq_ = nextSeq();
+    std::shared_ptr<bool> alive = t->alive_;
+    t->inTick_ = true;
+    if (t->onTick_) {
+        auto tick = t->onTick_;  // the handler may replace or destroy the timer
+        tick();
+    }
+    if (*alive) t->inTick_ = false;
 }
 
 }  // namespace host

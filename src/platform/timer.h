@@ -38,6 +38,15 @@ public:
     // Disables every timer owned (directly or further down) by the given object.
     static void disableAllOwnedBy(QObject* owner);
 
+    // A held timer keeps its countdown but never ticks by itself: whoever holds
+    // it ticks it with tickNow() (a replay ticks the duel's timers exactly where
+    // they ticked when it was recorded).
+    void setHeld(bool on);
+    bool held() const { return held_; }
+    // Ticks at once, as if due now, and re-arms from now. Nothing happens when
+    // the timer is not counting or is inside its own tick. True if it ticked.
+    bool tickNow();
+
 private:
     friend class TimerQueue;
     void arm();
@@ -48,6 +57,7 @@ private:
     int32_t interval_ = 0;
     bool armed_ = false;
     bool inTick_ = false;
+    bool held_ = false;
     uint64_t deadline_ = 0;
     uint64_t seq_ = 0;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

@@ -37,12 +37,25 @@ void VirtualScheduler::pumpEvents() {
     }
 }
 
+uint64_t VirtualScheduler::now() const {
+    if (load_.readMs && depth_ > 0) now_ += load_.readMs();
+    return now_;
+}
+
 bool VirtualScheduler::step(uint64_t limit) {
     Timer* t = queue_.nextDue();
+    uint64_t tAt = t ? t->deadline() : UINT64_MAX;
+    if (t && load_.lateMs) {
+        // One late wake-up per due moment, kept while other steps come first.
+        if (lateDeadline_ != tAt) {
+            lateDeadline_ = tAt;
+            lateWake_ = std::max(now_, tAt + load_.lateMs());
+        }
+        tAt = lateWake_;
+    }
     auto a = std::min_element(actions_.begin(), actions_.end(), [](const Action& x, const Action& y) {
         return x.at < y.at || (x.at == y.at && x.seq < y.seq);
     });
-    uint64_t tAt = t ? t->deadline() : UINT64_MAX;
     uint64_t aAt = a != actions_.end() ? a->at : UINT64_MAX;
     uint64_t next = std::min(tAt, aAt);
     if (next == UINT64_MAX || next > limit) return false;

@@ -16,7 +16,7 @@ public:
     explicit VirtualScheduler(uint64_t start = 1'000'000);
     ~VirtualScheduler() override;
 
-    uint64_t now() const override { return now_; }
+    uint64_t now() const override;
     void doEvents() override;
     void sleepUntil(uint64_t target) override;
     void waitUntil(const std::function<bool()>& done) override;
@@ -38,6 +38,17 @@ public:
     // still tick at the very moments they tick headless.
     void setRealPace(bool on);
 
+    // A loaded machine, for tests of what real time does to the game: every
+    // wake-up for a due timer comes `lateMs()` late (the timers due by then
+    // tick once each, so a short timer loses ticks, as on the host), and every
+    // read of the clock inside a tick or an action sees `readMs()` more pass,
+    // as a handler that works for a while would. Empty functions: no load.
+    struct Load {
+        std::function<uint64_t()> lateMs;
+        std::function<uint64_t()> readMs;
+    };
+    void setLoad(Load load) { load_ = std::move(load); }
+
 private:
     struct Action {
         uint64_t at;
@@ -52,7 +63,7 @@ private:
     void waitForWallClock(uint64_t virtualMs);
 
     uint64_t start_;
-    uint64_t now_;
+    mutable uint64_t now_;  // a loaded clock moves as it is read
     std::vector<Action> actions_;
     uint64_t waitLimit_ = 6ull * 3600 * 1000;
     int depth_ = 0;      // timer ticks and scheduled actions running now
@@ -61,6 +72,9 @@ private:
     bool realPace_ = false;
     uint64_t paceFrom_ = 0;      // the virtual time the pace started at
     uint64_t paceWallFrom_ = 0;  // and the wall clock's, in ms
+    Load load_;
+    uint64_t lateDeadline_ = UINT64_MAX;  // the timers' deadline the late wake-up is for
+    uint64_t lateWake_ = 0;               // and when it comes
 };
 
 }  // namespace host

@@ -139,3 +139,34 @@ TEST(TimerOwner, DisablingAllOwnedTimers) {
 }
 
 }  // namespace
+
+TEST(TimerHeld, AHeldTimerTicksOnlyWhenTickedAndThenCountsFromThere) {
+    VirtualScheduler vt;
+    std::vector<std::string> log;
+    Timer held(nullptr, 100, [&] { log.push_back("held@" + std::to_string(vt.elapsed())); });
+    Timer free(nullptr, 100, [&] { log.push_back("free@" + std::to_string(vt.elapsed())); });
+    held.setEnabled(true);
+    free.setEnabled(true);
+    held.setHeld(true);
+    vt.advance(250);
+    EXPECT_TRUE(held.tickNow());
+    EXPECT_EQ(held.deadline(), vt.now() + 100) << "re-armed from the tick";
+    held.setEnabled(false);
+    EXPECT_FALSE(held.tickNow()) << "a stopped timer does not tick";
+    held.setEnabled(true);
+    held.setHeld(false);
+    vt.advance(100);
+    EXPECT_EQ(log, (std::vector<std::string>{"free@100", "free@200", "held@250", "free@300", "held@350"}));
+}
+
+TEST(TimerLoad, ALoadedClockTicksLateAndFoldsAShortTimersTicks) {
+    // Every wake-up 25 ms late: a 10 ms timer ticks once per wake-up, from
+    // where it woke.
+    VirtualScheduler vt;
+    vt.setLoad(VirtualScheduler::Load{[] { return uint64_t{25}; }, {}});
+    std::vector<uint64_t> at;
+    Timer t(nullptr, 10, [&] { at.push_back(vt.elapsed()); });
+    t.setEnabled(true);
+    vt.advance(120);
+    EXPECT_EQ(at, (std::vector<uint64_t>{35, 70, 105}));
+}
