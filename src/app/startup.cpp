@@ -23,11 +23,16 @@ const QString kIntegrityText = QStringLiteral(
 bool IntegrityCheck() {
     for (const QString& name : AllDataFileNames())
         if (!QFileInfo(name).isFile()) return false;
-    MesSheetPicture = LoadPicture(DataFileName("Data", 5));
+    // The message window is a dialog at its own size and the cursor is drawn
+    // by the window system, neither enlarged with the screens: their screen's
+    // density alone chooses them, so a change of the screens' size leaves them
+    // as they are, and a duel at 1x holds no 2x picture. Nothing shows the
+    // emblem; it is loaded to check it.
+    MesSheetPicture = LoadPicture(DataFileName("Data", 5), HostScreenRatio());
     if (MesSheetPicture.isNull()) return false;
-    HandCursor = LoadPicture(DataFileName("Data", 11));
+    HandCursor = LoadPicture(DataFileName("Data", 11), HostScreenRatio());
     if (HandCursor.isNull()) return false;
-    Data1Picture = LoadPicture(DataFileName("Data", 1));
+    Data1Picture = LoadPicture(DataFileName("Data", 1), 1.0);
     return !Data1Picture.isNull();
 }
 

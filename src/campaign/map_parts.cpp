@@ -39,7 +39,8 @@ void MapState::WriteBack(bool withLeft) const {
 
 MapButton::MapButton(QWidget* parent, const QPixmap& sheet, int cell, int left, int top) : QLabel(parent) {
     setGeometry(left, top, Sheet4::kCellWidth, Sheet4::kCellHeight);
-    if (!sheet.isNull()) setPixmap(sheet.copy(0, Sheet4::cellTop(cell), Sheet4::kCellWidth, Sheet4::kCellHeight));
+    if (!sheet.isNull())
+        setPixmap(CutPicture(sheet, QRect(0, Sheet4::cellTop(cell), Sheet4::kCellWidth, Sheet4::kCellHeight)));
     setCursor(HandCursorShape());
     hide();
 }

@@ -77,7 +77,7 @@ private:
 // text: the sheet may be a dark night panel or light parchment.
 QColor inkOver(const QPixmap& sheet, const QRect& region) {
     if (sheet.isNull()) return Qt::white;
-    QImage patch = sheet.copy(region).toImage().scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage patch = CutPicture(sheet, region).toImage().scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (patch.isNull()) return Qt::white;
     const QColor c = patch.pixelColor(0, 0);
     const double luma = 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
@@ -162,7 +162,8 @@ void MesForm::Form_Load() {
     }
     setFixedSize(Sheet5::kWidth, height);
     Picture1->setGeometry(0, 0, Sheet5::kWidth, height);
-    if (!MesSheetPicture.isNull()) Picture1->setPixmap(MesSheetPicture.copy(0, top, Sheet5::kWidth, height));
+    if (!MesSheetPicture.isNull())
+        Picture1->setPixmap(CutPicture(MesSheetPicture, QRect(0, top, Sheet5::kWidth, height)));
 
     const QColor ink =
         inkOver(MesSheetPicture, QRect(kTextLeft, top + kSpeakerTop, kTextWidth, kTextTop + kTextHeight - kSpeakerTop));
