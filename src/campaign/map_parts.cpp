@@ -45,6 +45,16 @@ MapButton::MapButton(QWidget* parent, const QPixmap& sheet, int cell, int left, 
     hide();
 }
 
+// Drawn by hand: a label brings its picture down to its own device's density
+// first, which on a screen drawn at 2x would enlarge a blurred copy of the 2x
+// cell instead of showing it.
+void MapButton::paintEvent(QPaintEvent*) {
+    const QPixmap cell = pixmap();
+    if (cell.isNull()) return;
+    QPainter p(this);
+    p.drawPixmap(0, 0, cell);
+}
+
 // Taking the press makes this widget the one that hears the release: on a
 // scaled screen the graphics view hands the release to whoever took the press.
 void MapButton::mousePressEvent(QMouseEvent* e) {
