@@ -1,7 +1,7 @@
-// The campaign's data pictures on screens drawn at 2x: the map and the buttons
-// cut from the button sheet show the 2x pictures pixel for pixel, with their
-// hard edges, where the 1x pictures enlarged would blur them; at 1x they show
-// the 1x pictures.
+// The campaign's pictures on screens drawn at 2x: the map, the buttons cut
+// from the button sheet and the faces show the 2x pictures pixel for pixel,
+// with their hard edges, where the 1x pictures enlarged would blur them; at
+// 1x they show the 1x pictures.
 #include "campaign/map_parts.h"
 #include "campaign/my_data.h"
 #include "campaign/new_map_form.h"
@@ -76,35 +76,50 @@ int hardSteps(const QImage& img, const QImage& mask, int step) {
 
 struct Subject {
     const char* what;
-    int sheet;   // the data picture it comes from
-    QRect cut;   // its part of that picture, in logical pixels
-    std::function<QWidget*()> open;  // opens the screen, gives the widget the part is drawn on
-    QPoint onWidget;                 // where on that widget the part lies
+    std::function<QPixmap(qreal)> picture;  // what it shows, at the given density
+    std::function<QWidget*()> open;         // opens the screen, gives the widget it is drawn on
+    QRect onWidget;                         // where on that widget it lies
 };
 
-TEST_F(ScaledPicturesTest, DataPicturesAreTheirOwnDensitysPixels) {
+QPixmap dataPart(int n, const QRect& part, qreal ratio) {
+    return CutPicture(LoadPicture(DataFileName("Data", n), ratio), part);
+}
+
+TEST_F(ScaledPicturesTest, PicturesAreTheirOwnDensitysPixels) {
+    const QRect fields(8, 8, 200, 120);
+    const QRect quit(0, Sheet4::cellTop(Sheet4::Quit), Sheet4::kCellWidth, Sheet4::kCellHeight);
+    const QRect close(0, Sheet4::cellTop(Sheet4::Close), Sheet4::kCellWidth, Sheet4::kCellHeight);
     const Subject subjects[] = {
-        {"the first map's castle fields", 3, QRect(8, 8, 200, 120),
+        {"the first map's castle fields", [&](qreal r) { return dataPart(3, fields, r); },
          [] {
              NewMapForm& map = Forms::Get<NewMapForm>();
              map.Show();
              return static_cast<QWidget*>(&map);
          },
-         QPoint(8, 8)},
-        {"a map button", 4, QRect(0, Sheet4::cellTop(Sheet4::Quit), Sheet4::kCellWidth, Sheet4::kCellHeight),
+         fields},
+        {"a map button", [&](qreal r) { return dataPart(4, quit, r); },
          [] {
              NewMapForm& map = Forms::Get<NewMapForm>();
              map.Show();
              map.QuitButton->show();
              return static_cast<QWidget*>(map.QuitButton);
          },
-         QPoint(0, 0)},
-        {"a sheet button", 4, QRect(0, Sheet4::cellTop(Sheet4::Close), Sheet4::kCellWidth, Sheet4::kCellHeight),
+         QRect(QPoint(0, 0), quit.size())},
+        {"a sheet button", [&](qreal r) { return dataPart(4, close, r); },
          [] {
              ShowMyData();
              return static_cast<QWidget*>(Forms::Find<MyData>()->Image1);
          },
-         QPoint(0, 0)},
+         QRect(QPoint(0, 0), close.size())},
+        {"a face on the map", [](qreal r) { return LoadResPicture(63 + 5, r); },
+         [] {
+             NewMapForm& map = Forms::Get<NewMapForm>();
+             map.Show();
+             map.Face[0]->setPixmap(FacePicture(5));
+             map.Face[0]->show();
+             return static_cast<QWidget*>(map.Face[0]);
+         },
+         QRect(0, 0, 85, 100)},
     };
     for (qreal factor : {1.0, 2.0}) {
         for (const Subject& s : subjects) {
@@ -114,8 +129,8 @@ TEST_F(ScaledPicturesTest, DataPicturesAreTheirOwnDensitysPixels) {
             QWidget* widget = s.open();
             ASSERT_NE(widget, nullptr);
             advance(1);
-            const QImage shot = seen(widget, QRect(s.onWidget, s.cut.size()));
-            const QPixmap own = CutPicture(LoadPicture(DataFileName("Data", s.sheet), factor), s.cut);
+            const QImage shot = seen(widget, s.onWidget);
+            const QPixmap own = s.picture(factor);
             ASSERT_EQ(own.devicePixelRatio(), factor) << "the picture of the screens' density";
             const QImage want = own.toImage().convertToFormat(QImage::Format_ARGB32);
             ASSERT_EQ(shot.size(), want.size());
@@ -124,7 +139,7 @@ TEST_F(ScaledPicturesTest, DataPicturesAreTheirOwnDensitysPixels) {
             // The 1x picture enlarged smoothly, as the screens showed it before
             // there were 2x pictures: its edges are blends, so it could not
             // pass for what is shown.
-            const QImage blurred = CutPicture(LoadPicture(DataFileName("Data", s.sheet), 1.0), s.cut)
+            const QImage blurred = s.picture(1.0)
                                        .toImage()
                                        .scaled(want.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                        .convertToFormat(QImage::Format_ARGB32);

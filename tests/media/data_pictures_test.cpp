@@ -28,9 +28,7 @@ TEST(HighDensityNames, TheMarkGoesBeforeTheExtension) {
 
 TEST_F(DataPictures, AboveARatioOfOneTheTwinIsLoadedAtItsLogicalSize) {
     const QSize logical(Sheet4::kCellWidth, Sheet4::kCellHeight * Sheet4::kCount);
-    const struct {
-        qreal ratio, density;
-    } cases[] = {{1.0, 1.0}, {1.5, 2.0}, {2.0, 2.0}, {3.0, 2.0}};
+    const struct { qreal ratio, density; } cases[] = {{1.0, 1.0}, {1.5, 2.0}, {2.0, 2.0}, {3.0, 2.0}};
     for (const auto& c : cases) {
         const QPixmap sheet = LoadPicture(DataFileName("Data", 4), c.ratio);
         ASSERT_FALSE(sheet.isNull()) << c.ratio;
@@ -47,7 +45,7 @@ TEST_F(DataPictures, AMissingOrBrokenTwinGivesTheOneTimesPicture) {
     ASSERT_TRUE(QFile::copy(QStringLiteral(VANTRAX_TEST_PROGRAM_DIR "/") + DataFileName("Data", 4), name));
     // No twin, an empty one, one cut short.
     const std::optional<QByteArray> twins[] = {std::nullopt, QByteArray(),
-                                                 QByteArray("\x89PNG\r\n\x1a\n cut short", 18)};
+                                               QByteArray("\x89PNG\r\n\x1a\n cut short", 18)};
     for (const auto& twin : twins) {
         QFile::remove(HighDensityName(name));
         if (twin) {
@@ -58,7 +56,8 @@ TEST_F(DataPictures, AMissingOrBrokenTwinGivesTheOneTimesPicture) {
         const QPixmap sheet = LoadPicture(name, 2.0);
         ASSERT_FALSE(sheet.isNull()) << (twin ? twin->size() : -1);
         EXPECT_EQ(sheet.devicePixelRatio(), 1.0) << (twin ? twin->size() : -1);
-        EXPECT_EQ(sheet.size(), QSize(Sheet4::kCellWidth, Sheet4::kCellHeight * Sheet4::kCount)) << (twin ? twin->size() : -1);
+        EXPECT_EQ(sheet.size(), QSize(Sheet4::kCellWidth, Sheet4::kCellHeight * Sheet4::kCount))
+            << (twin ? twin->size() : -1);
     }
     EXPECT_TRUE(boxes->calls.empty()) << "a missing twin is no error";
 }
@@ -89,11 +88,13 @@ TEST_F(DataPictures, CellsCutFromEitherDensityAreTheSameButton) {
         const QPixmap cut = CutPicture(dense, QRect(QPoint(0, Sheet4::cellTop(i)), cell));
         EXPECT_EQ(cut.devicePixelRatio(), 2.0) << i;
         EXPECT_EQ(PictureSize(cut), cell) << i;
-        const QImage seenSmall =
-            cut.toImage().scaled(cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+        const QImage seenSmall = cut.toImage()
+                                     .scaled(cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                     .convertToFormat(QImage::Format_RGB32);
         const double own = difference(seenSmall, cells[static_cast<size_t>(i)]);
         for (int j = 0; j < Sheet4::kCount; ++j)
-            if (j != i) EXPECT_LT(own, difference(seenSmall, cells[static_cast<size_t>(j)])) << i << " looks like " << j;
+            if (j != i)
+                EXPECT_LT(own, difference(seenSmall, cells[static_cast<size_t>(j)])) << i << " looks like " << j;
     }
     // The message sheet's three backgrounds, cut by their own numbers.
     const QPixmap mes = LoadPicture(DataFileName("Data", 5), 2.0);
