@@ -169,6 +169,8 @@ QImage HandCursorPicture() {
     QImage img = Canvas(32, 32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, false);
+    // At 2x the same outline is two pixels wide: still crisp, no blur.
+    p.scale(PictureDensity(), PictureDensity());
     QPolygon outline;
     outline << QPoint(6, 2) << QPoint(7, 1) << QPoint(9, 1) << QPoint(10, 2) << QPoint(10, 11) << QPoint(11, 10)
             << QPoint(13, 10) << QPoint(14, 11) << QPoint(15, 11) << QPoint(16, 12) << QPoint(17, 12) << QPoint(18, 13)

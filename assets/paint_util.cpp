@@ -9,7 +9,24 @@
 #include <cmath>
 #include <cstdint>
 
+namespace {
+thread_local int density = 1;
+}
+
+int PictureDensity() {
+    return density;
+}
+
+DrawingDensity::DrawingDensity(int d) : before_(density) {
+    density = d;
+}
+
+DrawingDensity::~DrawingDensity() {
+    density = before_;
+}
+
 QImage Canvas(int w, int h, int scale, const QColor& fill) {
+    scale *= density;
     QImage img(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(fill);
     return img;
@@ -20,7 +37,7 @@ void BeginPaint(QPainter& p, QImage& img, int scale) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(scale, scale);
+    p.scale(scale * density, scale * density);
 }
 
 double Hash01(int a, int b, int c) {
@@ -167,6 +184,7 @@ QImage Zoomed(const QImage& img, double zoom, QPointF centre) {
     out.fill(Qt::black);
     QPainter p(&out);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    centre *= density;
     p.translate(centre);
     p.scale(zoom, zoom);
     p.translate(-centre);

@@ -7,7 +7,25 @@
 #include <QPainterPath>
 #include <QString>
 
-// A transparent ARGB canvas of w x h logical pixels at the given scale.
+// The density the data pictures are being drawn at: 1 for the files the game
+// loads by default, 2 for their "@2x" twins. Canvas() and BeginPaint() multiply
+// by it, so a picture's drawing code stays in logical pixels and its 2x twin is
+// drawn anew at twice the size (crisp lines and text), not enlarged. It is
+// per thread; 1 unless a DrawingDensity is alive.
+int PictureDensity();
+class DrawingDensity {
+public:
+    explicit DrawingDensity(int density);
+    ~DrawingDensity();
+    DrawingDensity(const DrawingDensity&) = delete;
+    DrawingDensity& operator=(const DrawingDensity&) = delete;
+
+private:
+    int before_;
+};
+
+// A transparent ARGB canvas of w x h logical pixels at the given scale (times
+// the picture density).
 QImage Canvas(int w, int h, int scale = 1, const QColor& fill = Qt::transparent);
 // Antialiased painting in logical pixels on a canvas made by Canvas().
 void BeginPaint(QPainter& p, QImage& img, int scale);
@@ -42,5 +60,6 @@ void FramedPanel(QPainter& p, const QRectF& r, const QBrush& fill, double radius
 QImage Blend(const QImage& a, const QImage& b, double t);
 // Every pixel multiplied by `factor` (0 black, 1 unchanged).
 QImage Dimmed(const QImage& img, double factor);
-// Scales a picture around its centre by `zoom` (> 1 enlarges), keeping its size.
+// Scales a picture around its centre (in logical pixels) by `zoom` (> 1
+// enlarges), keeping its size.
 QImage Zoomed(const QImage& img, double zoom, QPointF centre);

@@ -73,17 +73,26 @@ QImage practiceBackground() {
 void GenerateScreens(const AssetContext& ctx) {
     static const char* const levels[3] = {"ノーマル", "ハード", "スーパーハード"};
     static const char* const starts[3] = {"最初から", "精鋭五戦士から", "新願蛇羅城から"};
-    WritePng(ctx.out(DataFileName("Data", 1)), EmblemPicture(128));
-    WritePng(ctx.out(DataFileName("Data", 2)), TitleLogoPicture());
-    WritePng(ctx.out(DataFileName("Data", 3)), FirstCastleMap());
-    WritePng(ctx.out(DataFileName("Data", 4)), ButtonSheet4());
-    WritePng(ctx.out(DataFileName("Data", 5)), MessageSheet5());
-    WritePng(ctx.out(DataFileName("Data", 6)), practiceBackground());
-    WritePng(ctx.out(DataFileName("Data", 7)), RowSheet(Sheet78::kLevelWidth, levels));
-    WritePng(ctx.out(DataFileName("Data", 8)), RowSheet(Sheet78::kStartWidth, starts));
-    WritePng(ctx.out(DataFileName("Data", 9)), AboutPicture());
-    WritePng(ctx.out(DataFileName("Data", 10)), NewCastleMap());
-    WritePng(ctx.out(DataFileName("Data", 11)), HandCursorPicture());
+    // Each picture is drawn twice: at 1x for its data file, then anew at 2x
+    // for its twin.
+    for (int density : {1, 2}) {
+        DrawingDensity at(density);
+        auto write = [&ctx, density](int n, const QImage& img) {
+            const QString name = DataFileName("Data", n);
+            WritePng(ctx.out(density == 1 ? name : HighDensityName(name)), img);
+        };
+        write(1, EmblemPicture(128));
+        write(2, TitleLogoPicture());
+        write(3, FirstCastleMap());
+        write(4, ButtonSheet4());
+        write(5, MessageSheet5());
+        write(6, practiceBackground());
+        write(7, RowSheet(Sheet78::kLevelWidth, levels));
+        write(8, RowSheet(Sheet78::kStartWidth, starts));
+        write(9, AboutPicture());
+        write(10, NewCastleMap());
+        write(11, HandCursorPicture());
+    }
     // Pictures of the windows' own design, compiled in beside the faces.
     WritePng(ctx.res(QStringLiteral("backdrop_logo.png")), BackdropLogoPicture(1));
     WritePng(ctx.res(QStringLiteral("backdrop_logo@2x.png")), BackdropLogoPicture(2));

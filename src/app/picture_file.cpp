@@ -1,16 +1,50 @@
 #include "app/picture_file.h"
 
+#include "app/data_files.h"
+#include "app/forms.h"
 #include "platform/program_folder.h"
 
+#include <QGuiApplication>
 #include <QImageReader>
+#include <QScreen>
+#include <QWidget>
 
-QPixmap LoadPicture(const QString& name) {
-    if (name.isEmpty()) return QPixmap();
-    host::ChDirProgram();
+qreal HostScreenRatio() {
+    if (QWidget* host = Forms::host()) return host->devicePixelRatioF();
+    // Before the main window exists (start-up's pictures): the screen it
+    // opens on.
+    if (QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr) return screen->devicePixelRatio();
+    return 1.0;
+}
+
+qreal ScreenPictureRatio() {
+    // A screen drawn at 2x on an ordinary screen needs the 2x picture as much
+    // as one on a high-density screen.
+    return HostScreenRatio() * Forms::scale();
+}
+
+namespace {
+QImage readPicture(const QString& name) {
     QImageReader reader(name);
     // The data files carry the "._vx" extension, so the format comes from the bytes.
     reader.setDecideFormatFromContent(true);
-    QImage img = reader.read();
+    return reader.read();
+}
+}  // namespace
+
+QPixmap LoadPicture(const QString& name, qreal ratio) {
+    if (name.isEmpty()) return QPixmap();
+    host::ChDirProgram();
+    if (ratio <= 0) ratio = ScreenPictureRatio();
+    if (ratio > 1.0) {
+        QImage twin = readPicture(HighDensityName(name));
+        if (!twin.isNull()) {
+            QPixmap hi = QPixmap::fromImage(std::move(twin));
+            hi.setDevicePixelRatio(2.0);
+            return hi;
+        }
+    }
+    QImage img = readPicture(name);
     if (img.isNull()) return QPixmap();
     return QPixmap::fromImage(std::move(img));
 }

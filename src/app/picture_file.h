@@ -4,7 +4,19 @@
 #include <QPixmap>
 #include <QString>
 
+// The pixel density of the main window's own screen (not the highest of all
+// screens, which is what the application reports). Dialogs stay at their own
+// size whatever the screens' size, so their pictures go by this alone. Before
+// the main window exists, the primary screen's.
+qreal HostScreenRatio();
+// The pixel density the screens are drawn at: their screen's ratio times the
+// screens' size. Pictures loaded without a ratio use it.
+qreal ScreenPictureRatio();
+
 // Loads a data picture by bare file name from the program folder (made current
-// first). An empty name gives an empty picture; a file that is missing or not a
-// picture gives a null one.
-QPixmap LoadPicture(const QString& name);
+// first), or by path. An empty name gives an empty picture; a file that is
+// missing or not a picture gives a null one. Above a ratio of 1 the picture's
+// 2x twin (HighDensityName) is loaded instead, with a device pixel ratio of 2,
+// so it keeps its logical size; without a usable twin the 1x picture is
+// loaded. `ratio` 0 means ScreenPictureRatio().
+QPixmap LoadPicture(const QString& name, qreal ratio = 0);

@@ -48,7 +48,7 @@ StartupProblem FindStartupProblem() {
     // The three pictures start-up loads, in its order.
     for (int n : {5, 11, 1}) {
         const QString name = DataFileName("Data", n);
-        if (LoadPicture(host::ProgramFolder() + QLatin1Char('/') + name).isNull())
+        if (LoadPicture(host::ProgramFolder() + QLatin1Char('/') + name, 1.0).isNull())
             return {false, QStringLiteral("ファイルが壊れています: %1\n%2").arg(name, dir)};
     }
     return {true, QStringLiteral("保存されている設定を読み取れません。\n%1").arg(settingsFile())};

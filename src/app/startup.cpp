@@ -23,11 +23,16 @@ const QString kIntegrityText = QStringLiteral(
 bool IntegrityCheck() {
     for (const QString& name : AllDataFileNames())
         if (!QFileInfo(name).isFile()) return false;
-    MesSheetPicture = LoadPicture(DataFileName("Data", 5));
+    // The cursor is drawn by the window system, not enlarged with the screens:
+    // the screen's density alone chooses it and the message sheet, so a duel
+    // at 1x holds no 2x picture. The message window, drawn at the screens'
+    // factor, fetches the 2x sheet itself when it needs it. Nothing shows the
+    // emblem; it is loaded to check it.
+    MesSheetPicture = LoadPicture(DataFileName("Data", 5), HostScreenRatio());
     if (MesSheetPicture.isNull()) return false;
-    HandCursor = LoadPicture(DataFileName("Data", 11));
+    HandCursor = LoadPicture(DataFileName("Data", 11), HostScreenRatio());
     if (HandCursor.isNull()) return false;
-    Data1Picture = LoadPicture(DataFileName("Data", 1));
+    Data1Picture = LoadPicture(DataFileName("Data", 1), 1.0);
     return !Data1Picture.isNull();
 }
 

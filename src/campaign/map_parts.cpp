@@ -41,18 +41,22 @@ void MapState::WriteBack(bool withLeft) const {
 
 MapButton::MapButton(QWidget* parent, const QPixmap& sheet, int cell, int left, int top) : QLabel(parent) {
     setGeometry(left, top, Sheet4::kCellWidth, Sheet4::kCellHeight);
-    if (!sheet.isNull()) setPixmap(sheet.copy(0, Sheet4::cellTop(cell), Sheet4::kCellWidth, Sheet4::kCellHeight));
+    if (!sheet.isNull())
+        setPixmap(CutPicture(sheet, QRect(0, Sheet4::cellTop(cell), Sheet4::kCellWidth, Sheet4::kCellHeight)));
     setCursor(HandCursorShape());
     setAccessibleName(Sheet4Caption(cell));
     look::keys::FollowOption(*this);
     hide();
 }
 
-void MapButton::paintEvent(QPaintEvent* e) {
-    QLabel::paintEvent(e);
-    if (!hasFocus()) return;
+// Drawn by hand: a label brings its picture down to its own device's density
+// first, which on a screen drawn at 2x would enlarge a blurred copy of the 2x
+// cell instead of showing it.
+void MapButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    look::keys::PaintFocus(p, QRectF(rect()));
+    const QPixmap cell = pixmap();
+    if (!cell.isNull()) p.drawPixmap(0, 0, cell);
+    if (hasFocus()) look::keys::PaintFocus(p, QRectF(rect()));
 }
 
 void MapButton::keyPressEvent(QKeyEvent* e) {

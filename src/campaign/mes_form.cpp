@@ -4,6 +4,7 @@
 #include "app/state.h"
 #include "look/dialogs.h"
 #include "look/look.h"
+#include "media/data_files.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
 #include "platform/scheduler.h"
@@ -90,7 +91,7 @@ QRect scaled(const QRect& r, qreal scale) {
 // text: the sheet may be a dark night panel or light parchment.
 QColor inkOver(const QPixmap& sheet, const QRect& region) {
     if (sheet.isNull()) return Qt::white;
-    QImage patch = sheet.copy(region).toImage().scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage patch = CutPicture(sheet, region).toImage().scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (patch.isNull()) return Qt::white;
     const QColor c = patch.pixelColor(0, 0);
     const double luma = 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
@@ -175,11 +176,18 @@ void MesForm::Form_Load() {
     }
     setFixedSize(Sheet5::kWidth, height);
     Picture1->setGeometry(0, 0, Sheet5::kWidth, height);
+    // The window is drawn at the screens' factor; above 1 it needs the 2x
+    // sheet even where the program-wide one was chosen for a 1x screen.
+    QPixmap sheet = MesSheetPicture;
+    if (ScreenPictureRatio() > 1 && sheet.devicePixelRatio() < 2) {
+        const QPixmap hi = LoadPicture(DataFileName("Data", 5));
+        if (!hi.isNull()) sheet = hi;
+    }
     Picture1->setScaledContents(true);
-    if (!MesSheetPicture.isNull()) Picture1->setPixmap(MesSheetPicture.copy(0, top, Sheet5::kWidth, height));
+    if (!sheet.isNull()) Picture1->setPixmap(CutPicture(sheet, QRect(0, top, Sheet5::kWidth, height)));
 
     const QColor ink =
-        inkOver(MesSheetPicture, QRect(kTextLeft, top + kSpeakerTop, kTextWidth, kTextTop + kTextHeight - kSpeakerTop));
+        inkOver(sheet, QRect(kTextLeft, top + kSpeakerTop, kTextWidth, kTextTop + kTextHeight - kSpeakerTop));
     QPalette pal = Label1->palette();
     pal.setColor(QPalette::WindowText, ink);
     Label1->setPalette(pal);

@@ -8,6 +8,7 @@
 #include "campaign/stage_cast.h"
 #include "campaign/stages.h"
 #include "look/look.h"
+#include "look/picture_label.h"
 #include "media/data_files.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
@@ -56,7 +57,7 @@ NewMapForm::NewMapForm() {
     RestLabel = MapLabel(this, QRect(kHud.x() + 96, kHud.y() + 36, 74, 24), MapGothic(16, true), kYellow,
                          Qt::AlignRight | Qt::AlignVCenter);
     for (QLabel*& f : Face) {
-        f = new QLabel(this);
+        f = new PictureLabel(this);
         f->setGeometry(0, kFaceTop, kFaceWidth, kFaceHeight);
         f->setScaledContents(true);
         f->setAttribute(Qt::WA_TransparentForMouseEvents);

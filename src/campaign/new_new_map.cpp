@@ -8,6 +8,7 @@
 #include "campaign/stage_cast.h"
 #include "campaign/stages.h"
 #include "look/look.h"
+#include "look/picture_label.h"
 #include "media/data_files.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
@@ -35,7 +36,7 @@ NewNewMap::NewNewMap() {
                           Qt::AlignRight | Qt::AlignVCenter);
     NameLabel =
         MapLabel(this, QRect(16, 340, 240, 28), MapGothic(17, true), Qt::white, Qt::AlignRight | Qt::AlignVCenter);
-    Face = new QLabel(this);
+    Face = new PictureLabel(this);
     Face->setGeometry(kFaceRect);
     Face->setScaledContents(true);
     PointCaption = MapLabel(this, QRect(372, 298, 80, 24), MapGothic(14, true), QColor(236, 200, 96),

@@ -53,8 +53,10 @@ void SheetButton::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 QPixmap SheetCell(const QPixmap& sheet, int left, int top, int width, int height) {
-    if (!sheet.isNull() && left + width <= sheet.width() && top + height <= sheet.height())
-        return sheet.copy(left, top, width, height);
+    // The cell is given in the layouts' numbers, whatever the sheet's density.
+    const QSize size = PictureSize(sheet);
+    if (!sheet.isNull() && left + width <= size.width() && top + height <= size.height())
+        return CutPicture(sheet, QRect(left, top, width, height));
     QPixmap blank(width, height);
     blank.fill(Qt::transparent);
     return blank;

@@ -1,6 +1,7 @@
 // The duel window's controls, placed in twips as the window was designed.
 #include "duel/vantra_form.h"
 #include "look/palette.h"
+#include "look/picture_label.h"
 #include "media/pictures.h"
 
 #include <QMouseEvent>
@@ -51,7 +52,7 @@ void VantraForm::BuildControls() {
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     // The opponent's column.
-    Image4 = new QLabel(this);
+    Image4 = new PictureLabel(this);
     Image4->setGeometry(TwRect(60, 60, 1275, 1500));
     Image4->setAlignment(Qt::AlignCenter);
     Label4 = MakeLabel(this, QString(), TwRect(1440, 420, 1150, 450), look::Gothic(20, true), Qt::white);

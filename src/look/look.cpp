@@ -107,7 +107,8 @@ void PaintPlaque(QPainter& p, const QRectF& r, const QString& caption, int suit,
 QCursor HandCursorShape() {
     if (HandCursor.isNull()) return QCursor(Qt::PointingHandCursor);
     // The hand's fingertip is near the top left of the picture.
-    return QCursor(HandCursor.get(), HandCursor.width() / 4, 1);
+    // The hot spot is in the picture's logical pixels, whatever its density.
+    return QCursor(HandCursor.get(), HandCursor->deviceIndependentSize().toSize().width() / 4, 1);
 }
 
 namespace look::keys {

@@ -1,22 +1,5 @@
 #include "media/pictures.h"
 
-#include "app/forms.h"
-
-#include <QGuiApplication>
-
-qreal ScreenPictureRatio() {
-    // The main window's own screen, not the highest density of all screens
-    // (which is what the application reports), times the screens' size: a
-    // card drawn at 2x on an ordinary screen needs the 2x picture as much as
-    // one on a high-density screen.
-    qreal screen = 1.0;
-    if (QWidget* host = Forms::host())
-        screen = host->devicePixelRatioF();
-    else if (qGuiApp)
-        screen = qGuiApp->devicePixelRatio();
-    return screen * Forms::scale();
-}
-
 QPixmap LoadBuiltInPicture(const QString& name, qreal devicePixelRatio) {
     if (devicePixelRatio <= 0) devicePixelRatio = ScreenPictureRatio();
     if (devicePixelRatio > 1.0) {
@@ -31,4 +14,18 @@ QPixmap LoadBuiltInPicture(const QString& name, qreal devicePixelRatio) {
 
 QPixmap LoadResPicture(int number, qreal devicePixelRatio) {
     return LoadBuiltInPicture(QString::number(number), devicePixelRatio);
+}
+
+QPixmap CutPicture(const QPixmap& picture, const QRect& logical) {
+    if (picture.isNull()) return QPixmap();
+    const qreal ratio = picture.devicePixelRatio();
+    const QRect pixels(qRound(logical.x() * ratio), qRound(logical.y() * ratio), qRound(logical.width() * ratio),
+                       qRound(logical.height() * ratio));
+    QPixmap cut = picture.copy(pixels);
+    cut.setDevicePixelRatio(ratio);
+    return cut;
+}
+
+QSize PictureSize(const QPixmap& picture) {
+    return picture.deviceIndependentSize().toSize();
 }

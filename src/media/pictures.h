@@ -3,11 +3,16 @@
 #include "app/picture_file.h"
 
 #include <QPixmap>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
-// The pixel density the screens are drawn at: their screen's ratio times the
-// screens' size. Pictures loaded without a ratio use it.
-qreal ScreenPictureRatio();
+// A part of a picture given in its logical pixels (the layouts' numbers),
+// whatever its density: a cell cut from a 2x sheet is the same cell at 2x.
+// Beyond the picture's edge the cut is clipped, as QPixmap::copy does.
+QPixmap CutPicture(const QPixmap& picture, const QRect& logical);
+// A picture's size in logical pixels, the size the layouts compare with.
+QSize PictureSize(const QPixmap& picture);
 // A built-in picture by resource number: card value + 10 (11..62) or face + 63
 // (63..91). The 2x version is used on high-density screens.
 QPixmap LoadResPicture(int number, qreal devicePixelRatio = 0);

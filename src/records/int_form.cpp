@@ -203,7 +203,9 @@ void IntForm::Form_Load() {
 }
 
 void IntForm::paintButton(PictureButton* b, int cellTop) {
-    b->setPixmap(LoadPicture(DataFileName("Data", 4)).copy(0, cellTop, Sheet4::kCellWidth, Sheet4::kCellHeight));
+    // A dialog at its own size: its screen's density alone chooses the sheet.
+    b->setPixmap(CutPicture(LoadPicture(DataFileName("Data", 4), HostScreenRatio()),
+                            QRect(0, cellTop, Sheet4::kCellWidth, Sheet4::kCellHeight)));
 }
 
 void IntForm::showPage(QWidget* shown) {

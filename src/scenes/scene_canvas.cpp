@@ -1,5 +1,6 @@
 #include "scenes/scene_canvas.h"
 
+#include "media/pictures.h"
 #include "platform/rounding.h"
 
 #include <QFontMetrics>
@@ -29,7 +30,8 @@ QFont SceneArial(double points, bool italic) {
     return f;
 }
 
-SceneCanvas::SceneCanvas(QWidget* parent, int width, int height) : QWidget(parent) {
+SceneCanvas::SceneCanvas(QWidget* parent, int width, int height)
+    : QWidget(parent), ratio_(ScreenPictureRatio() > 1.0 ? 2.0 : 1.0) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCanvasSize(width, height);
 }
@@ -37,8 +39,10 @@ SceneCanvas::SceneCanvas(QWidget* parent, int width, int height) : QWidget(paren
 void SceneCanvas::setCanvasSize(int width, int height) {
     width = std::max(1, width);
     height = std::max(1, height);
-    if (image_.size() != QSize(width, height)) {
-        QImage grown(width, height, QImage::Format_RGB32);
+    const QSize pixels(host::CInt(width * ratio_), host::CInt(height * ratio_));
+    if (image_.size() != pixels) {
+        QImage grown(pixels, QImage::Format_RGB32);
+        grown.setDevicePixelRatio(ratio_);
         grown.fill(Qt::black);
         if (!image_.isNull()) {
             QPainter p(&grown);
@@ -51,7 +55,7 @@ void SceneCanvas::setCanvasSize(int width, int height) {
 }
 
 void SceneCanvas::ShowPicture(const QPixmap& picture) {
-    if (autoSize_ && !picture.isNull()) setCanvasSize(picture.width(), picture.height());
+    if (autoSize_ && !picture.isNull()) setCanvasSize(PictureSize(picture).width(), PictureSize(picture).height());
     image_.fill(Qt::black);
     PaintPicture(picture, 0, 0);
 }
@@ -59,6 +63,8 @@ void SceneCanvas::ShowPicture(const QPixmap& picture) {
 void SceneCanvas::PaintPicture(const QPixmap& picture, int x, int y, int width, int height) {
     if (picture.isNull()) return;
     QPainter p(&image_);
+    // A 1x picture standing in for a missing 2x one is enlarged smoothly.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (width < 0 || height < 0)
         p.drawPixmap(x, y, picture);
     else
@@ -74,7 +80,9 @@ void SceneCanvas::Clear() {
 void SceneCanvas::CopyColumn(const QPixmap& picture, int x, int height) {
     if (picture.isNull()) return;
     QPainter p(&image_);
-    p.drawPixmap(QRect(x, 0, 1, height), picture, QRect(x, 0, 1, height));
+    // The source is in the picture's own pixels.
+    const qreal r = picture.devicePixelRatio();
+    p.drawPixmap(QRectF(x, 0, 1, height), picture, QRectF(x * r, 0, r, height * r));
     update(x, 0, 1, height);
 }
 
@@ -104,7 +112,8 @@ int SceneCanvas::TextWidth(const QString& text) const {
 
 void SceneCanvas::paintEvent(QPaintEvent* e) {
     QPainter p(this);
-    p.drawImage(e->rect(), image_, e->rect());
+    const QRect r = e->rect();
+    p.drawImage(QRectF(r), image_, QRectF(QPointF(r.topLeft()) * ratio_, QSizeF(r.size()) * ratio_));
 }
 
 void SceneCanvas::mousePressEvent(QMouseEvent* e) {

@@ -14,8 +14,12 @@ class SceneCanvas : public QWidget {
 public:
     explicit SceneCanvas(QWidget* parent, int width, int height);
 
-    // What the canvas shows now, at its own size.
+    // What the canvas shows now, at its own size and density.
     const QImage& image() const { return image_; }
+    // The canvas keeps its drawing at 2x where the screens are drawn at more
+    // than 1x (chosen when it is made, like the pictures loaded with it), so
+    // the 2x pictures and the text printed on it stay sharp.
+    qreal ratio() const { return ratio_; }
 
     // The canvas takes the size of the next picture shown in it.
     void setAutoSize(bool on) { autoSize_ = on; }
@@ -47,6 +51,7 @@ protected:
 
 private:
     QImage image_;
+    qreal ratio_ = 1.0;
     QFont font_;
     QColor fore_ = Qt::white;
     bool autoSize_ = false;

@@ -69,7 +69,8 @@ frmAbout::frmAbout() {
 }
 
 void frmAbout::Form_Load() {
-    picIcon->setPixmap(LoadPicture(DataFileName("Data", 9)));
+    // A dialog at its own size: its screen's density alone chooses the picture.
+    picIcon->setPixmap(LoadPicture(DataFileName("Data", 9), HostScreenRatio()));
     lblVersion->setText(QStringLiteral("Ver %1.%2").arg(kVersionMajor).arg(kVersionMinor));
     lblRevision->setText(QStringLiteral("Revision %1").arg(kVersionRevision));
     adjustSize();

@@ -71,6 +71,27 @@ TEST(PictureFiles, DataPicturesArePngWhateverTheirExtension) {
     }
 }
 
+// Every data picture has a twin drawn at twice its size: the same picture (at
+// a glance, scaled down to the 1x size, it looks like the 1x one), and a PNG
+// like the data files.
+TEST(PictureFiles, EveryDataPictureHasATwinAtTwiceItsSize) {
+    int twins = 0;
+    for (const DataGroup& g : kDataGroups) {
+        if (!g.pictures) continue;
+        for (int n = 1; n <= g.count; ++n) {
+            const QString name = DataFileName(g.prefix, n);
+            SCOPED_TRACE(name.toStdString());
+            const QImage plain = DataPicture(name), dense = DataPicture(HighDensityName(name));
+            ASSERT_FALSE(dense.isNull());
+            EXPECT_EQ(dense.size(), plain.size() * 2);
+            const QImage small = dense.scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            EXPECT_LT(PictureDiff(small, plain), 12.0);
+            ++twins;
+        }
+    }
+    EXPECT_EQ(twins, 142 - DataGroupCount("bData") - DataGroupCount("cData"));
+}
+
 TEST(BuiltInPictures, CardsAndFacesHaveTheirSizeAndADoubleSizeTwin) {
     for (int r = 11; r <= 91; ++r) {
         SCOPED_TRACE(r);

@@ -33,6 +33,7 @@ root=$tmp/root
 dpkg-deb -x "$deb" "$root"
 id=org.nimbrel.Vantrax
 for f in usr/bin/vantrax usr/share/vantrax/Vantra.hlp usr/share/vantrax/Data1._vx usr/share/vantrax/hData38._vx \
+  usr/share/vantrax/Data4@2x._vx usr/share/vantrax/hData38@2x._vx \
   usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
   usr/share/icons/hicolor/scalable/apps/$id.svg; do
   [ -s "$root/$f" ] || fail "the package lacks /$f"
