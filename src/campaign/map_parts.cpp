@@ -39,41 +39,12 @@ void MapState::WriteBack(bool withLeft) const {
     if (withLeft) FoeLeft = left;
 }
 
-MapButton::MapButton(QWidget* parent, const QPixmap& sheet, int cell, int left, int top) : QLabel(parent) {
+MapButton::MapButton(QWidget* parent, const QPixmap& sheet, int cell, int left, int top) : SheetButton(parent) {
     setGeometry(left, top, Sheet4::kCellWidth, Sheet4::kCellHeight);
     if (!sheet.isNull())
-        setPixmap(CutPicture(sheet, QRect(0, Sheet4::cellTop(cell), Sheet4::kCellWidth, Sheet4::kCellHeight)));
-    setCursor(HandCursorShape());
+        setPicture(CutPicture(sheet, QRect(0, Sheet4::cellTop(cell), Sheet4::kCellWidth, Sheet4::kCellHeight)));
     setAccessibleName(Sheet4Caption(cell));
-    look::keys::FollowOption(*this);
     hide();
-}
-
-// Drawn by hand: a label brings its picture down to its own device's density
-// first, which on a screen drawn at 2x would enlarge a blurred copy of the 2x
-// cell instead of showing it.
-void MapButton::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    const QPixmap cell = pixmap();
-    if (!cell.isNull()) p.drawPixmap(0, 0, cell);
-    if (hasFocus()) look::keys::PaintFocus(p, QRectF(rect()));
-}
-
-void MapButton::keyPressEvent(QKeyEvent* e) {
-    if (look::keys::ButtonKey(*this, e)) Q_EMIT clicked();
-}
-
-void MapButton::keyReleaseEvent(QKeyEvent* e) {
-    if (look::keys::ButtonKey(*this, e)) Q_EMIT clicked();
-}
-
-void MapButton::focusInEvent(QFocusEvent*) {
-    update();
-}
-
-void MapButton::focusOutEvent(QFocusEvent*) {
-    setProperty("vantraxKeyDown", false);
-    update();
 }
 
 bool MapOptionKey(QWidget& map, QKeyEvent* e, MapButton& quit) {
@@ -100,14 +71,6 @@ bool MapOptionKey(QWidget& map, QKeyEvent* e, MapButton& quit) {
 
 // Taking the press makes this widget the one that hears the release: on a
 // scaled screen the graphics view hands the release to whoever took the press.
-void MapButton::mousePressEvent(QMouseEvent* e) {
-    e->accept();
-}
-
-void MapButton::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
-}
-
 HighlightFrame::HighlightFrame(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();

@@ -2,6 +2,8 @@
 // What the two castle maps share: their copy of the campaign state, the
 // buttons cut from the shared button sheet, the darkened faces of opponents
 // already met, and the count-up of won points.
+#include "look/key_button.h"
+
 #include <QLabel>
 #include <QPixmap>
 #include <array>
@@ -24,23 +26,12 @@ struct MapState {
     void WriteBack(bool withLeft) const;
 };
 
-// A picture button cut from "Data4._vx", with the hand cursor. With the
-// keyboard option on it takes the focus and Enter or Space presses it.
-class MapButton : public QLabel {
+// A picture button cut from "Data4._vx". With the keyboard option on it
+// takes the focus and Enter or Space presses it.
+class MapButton : public SheetButton {
     Q_OBJECT
 public:
     MapButton(QWidget* parent, const QPixmap& sheet, int cell, int left, int top);
-Q_SIGNALS:
-    void clicked();
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
 };
 
 // The keys the keyboard option gives a map, on the map itself: the arrows move

@@ -215,34 +215,15 @@ void PaintFocus(QPainter& p, const QRectF& r) {
 }  // namespace look::keys
 
 PlaqueButton::PlaqueButton(const QString& caption, int suit, QWidget* parent)
-    : QWidget(parent), caption_(caption), suit_(suit) {
-    setCursor(HandCursorShape());
+    : KeyButton(parent), caption_(caption), suit_(suit) {
     setAttribute(Qt::WA_Hover);
     setAccessibleName(caption);
-    look::keys::FollowOption(*this);
 }
 
 void PlaqueButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     look::PaintPlaque(p, QRectF(rect()), caption_, suit_, hot_ || hasFocus());
     if (hasFocus()) look::keys::PaintFocus(p, QRectF(rect()));
-}
-
-void PlaqueButton::keyPressEvent(QKeyEvent* e) {
-    if (look::keys::ButtonKey(*this, e)) Q_EMIT clicked();
-}
-
-void PlaqueButton::keyReleaseEvent(QKeyEvent* e) {
-    if (look::keys::ButtonKey(*this, e)) Q_EMIT clicked();
-}
-
-void PlaqueButton::focusInEvent(QFocusEvent*) {
-    update();
-}
-
-void PlaqueButton::focusOutEvent(QFocusEvent*) {
-    setProperty("vantraxKeyDown", false);
-    update();
 }
 
 void PlaqueButton::enterEvent(QEnterEvent*) {
@@ -253,14 +234,4 @@ void PlaqueButton::enterEvent(QEnterEvent*) {
 void PlaqueButton::leaveEvent(QEvent*) {
     hot_ = false;
     update();
-}
-
-// Taking the press makes this widget the one that hears the release: on a
-// scaled screen the graphics view hands the release to whoever took the press.
-void PlaqueButton::mousePressEvent(QMouseEvent* e) {
-    e->accept();
-}
-
-void PlaqueButton::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
 }

@@ -4,6 +4,7 @@
 // cursor. They follow the look of the data pictures (look/palette.h) so the
 // frame and the screens belong together; every window of every subsystem
 // draws them from here.
+#include "look/key_button.h"
 #include "look/palette.h"
 
 #include <QCursor>
@@ -65,25 +66,16 @@ QCursor HandCursorShape();
 // A clickable picture drawn as a plaque: an Image control of the game's
 // windows. It reports a click when the left button is released over it, and
 // shows the shared hand cursor.
-class PlaqueButton : public QWidget {
+class PlaqueButton : public KeyButton {
     Q_OBJECT
 public:
     PlaqueButton(const QString& caption, int suit, QWidget* parent);
     const QString& caption() const { return caption_; }
 
-Q_SIGNALS:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent*) override;
     void enterEvent(QEnterEvent*) override;
     void leaveEvent(QEvent*) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     QString caption_;

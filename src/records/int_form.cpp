@@ -13,6 +13,7 @@
 
 #include "app/shared_procedures.h"
 #include "app/state.h"
+#include "look/key_button.h"
 #include "look/look.h"
 #include "media/data_files.h"
 #include "media/pictures.h"
@@ -60,45 +61,6 @@ QWidget* page(QWidget* parent) {
 }
 
 }  // namespace
-
-PictureButton::PictureButton(QWidget* parent, std::function<void()> onClick) : QLabel(parent) {
-    connect(this, &PictureButton::clicked, this, std::move(onClick));
-    look::keys::FollowOption(*this);
-}
-
-void PictureButton::paintEvent(QPaintEvent* e) {
-    QLabel::paintEvent(e);
-    if (!hasFocus()) return;
-    QPainter p(this);
-    look::keys::PaintFocus(p, QRectF(rect()));
-}
-
-void PictureButton::keyPressEvent(QKeyEvent* e) {
-    if (look::keys::ButtonKey(*this, e)) Q_EMIT clicked();
-}
-
-void PictureButton::keyReleaseEvent(QKeyEvent* e) {
-    if (look::keys::ButtonKey(*this, e)) Q_EMIT clicked();
-}
-
-void PictureButton::focusInEvent(QFocusEvent*) {
-    update();
-}
-
-void PictureButton::focusOutEvent(QFocusEvent*) {
-    setProperty("vantraxKeyDown", false);
-    update();
-}
-
-// Taking the press makes this widget the one that hears the release: on a
-// scaled screen the graphics view hands the release to whoever took the press.
-void PictureButton::mousePressEvent(QMouseEvent* e) {
-    e->accept();
-}
-
-void PictureButton::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Q_EMIT clicked();
-}
 
 IntForm::IntForm() {
     setWindowTitle(QStringLiteral("インターネット登録ウィザード"));
@@ -171,8 +133,10 @@ IntForm::IntForm() {
     Label23 =
         label(Picture6, QStringLiteral("プリンターが印刷できる状態であることを確認してください。"), 24, 100, 432, 40);
 
-    Picture10 = new PictureButton(this, [this] { Picture10_Click(); });
-    Picture11 = new PictureButton(this, [this] { Picture11_Click(); });
+    Picture10 = new SheetButton(this);
+    Picture11 = new SheetButton(this);
+    connect(Picture10, &SheetButton::clicked, this, [this] { Picture10_Click(); });
+    connect(Picture11, &SheetButton::clicked, this, [this] { Picture11_Click(); });
     look::keys::SetCancel(*Picture11);
     Picture11->setAccessibleName(Sheet4Caption(Sheet4::Cancel));
     Text3->setAccessibleName(Label15->text());
@@ -185,7 +149,7 @@ IntForm::IntForm() {
 }
 
 void IntForm::Form_Load() {
-    for (PictureButton* b : {Picture10, Picture11}) b->setCursor(HandCursorShape());
+    for (SheetButton* b : {Picture10, Picture11}) b->setCursor(HandCursorShape());
     paintButton(Picture10, kNextTop);
     paintButton(Picture11, kCancelTop);
     showPage(Picture1);
@@ -202,10 +166,10 @@ void IntForm::Form_Load() {
         move(owner->frameGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
-void IntForm::paintButton(PictureButton* b, int cellTop) {
+void IntForm::paintButton(SheetButton* b, int cellTop) {
     // A dialog at its own size: its screen's density alone chooses the sheet.
-    b->setPixmap(CutPicture(LoadPicture(DataFileName("Data", 4), HostScreenRatio()),
-                            QRect(0, cellTop, Sheet4::kCellWidth, Sheet4::kCellHeight)));
+    b->setPicture(CutPicture(LoadPicture(DataFileName("Data", 4), HostScreenRatio()),
+                             QRect(0, cellTop, Sheet4::kCellWidth, Sheet4::kCellHeight)));
 }
 
 void IntForm::showPage(QWidget* shown) {

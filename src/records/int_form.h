@@ -4,9 +4,9 @@
 // maker's public ranking. The record and the name travel only encoded.
 #include <QLabel>
 #include <array>
-#include <functional>
 
 #include "app/forms.h"
+#include "look/key_button.h"
 #include "records/export_sheets.h"
 
 class QLineEdit;
@@ -16,23 +16,6 @@ class FolderList;
 
 // A picture that acts as a button: it reports a click released over it. With
 // the keyboard option on it takes the focus and Enter or Space presses it.
-class PictureButton : public QLabel {
-    Q_OBJECT
-public:
-    explicit PictureButton(QWidget* parent, std::function<void()> onClick);
-
-Q_SIGNALS:
-    void clicked();
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
-    void focusOutEvent(QFocusEvent* e) override;
-};
 
 class IntForm : public GameForm {
     Q_OBJECT
@@ -45,15 +28,15 @@ public:
     bool PrintMailSheet = false;
 
     // Pages: one is visible at a time.
-    QWidget* Picture1;         // the web page
-    QWidget* Picture2;         // the name
-    QWidget* Picture3;         // mail or postcard
-    QWidget* Picture4;         // where the file goes
-    QWidget* Picture5;         // the mail destination, print it?
-    QWidget* Picture8;         // the postcard destination
-    QWidget* Picture6;         // the last page
-    PictureButton* Picture10;  // next (finish on the last page)
-    PictureButton* Picture11;  // cancel
+    QWidget* Picture1;       // the web page
+    QWidget* Picture2;       // the name
+    QWidget* Picture3;       // mail or postcard
+    QWidget* Picture4;       // where the file goes
+    QWidget* Picture5;       // the mail destination, print it?
+    QWidget* Picture8;       // the postcard destination
+    QWidget* Picture6;       // the last page
+    SheetButton* Picture10;  // next (finish on the last page)
+    SheetButton* Picture11;  // cancel
     QLabel *Label10, *Label11, *Label12, *Label13, *Label14, *Label15, *Label17, *Label18, *Label19, *Label20, *Label21,
         *Label22, *Label23, *Label24, *Label25, *Label26, *Label27, *Label28;
     QLineEdit* Text3;
@@ -84,7 +67,7 @@ private:
     void nameNextButton();
     void resetFolderLists();
     bool moveFolderLists(const QString& folder);
-    void paintButton(PictureButton* b, int cellTop);
+    void paintButton(SheetButton* b, int cellTop);
     void runExport();
     bool writeExportFile(const QString& encodedBlock);
     bool printSheet(const records::Sheet& sheet, const QString& pdfName);

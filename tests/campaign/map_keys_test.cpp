@@ -99,7 +99,9 @@ TEST_F(MapKeysTest, OnTheArrowsAndTabGoRoundTheShownButtons) {
     EXPECT_EQ(map.QuitButton->accessibleName(), QStringLiteral("やめる"));
     EXPECT_EQ(map.StopButton->accessibleName(), QStringLiteral("ストップ"));
     for (QLabel* f : map.Face)
-        if (f->isVisible()) EXPECT_FALSE(f->accessibleName().isEmpty());
+        if (f->isVisible()) {
+            EXPECT_FALSE(f->accessibleName().isEmpty());
+        }
 }
 
 TEST_F(MapKeysTest, OffTheButtonsTakeNoFocus) {
@@ -141,7 +143,9 @@ TEST_P(FirstCastleKeys, Stroke) {
             ASSERT_NE(after, nullptr);
             EXPECT_TRUE(after->StopButton->isVisible());
             EXPECT_TRUE(after->Timer1->enabled());
-            if (c.option) EXPECT_EQ(after->window()->focusWidget(), after->StopButton);
+            if (c.option) {
+                EXPECT_EQ(after->window()->focusWidget(), after->StopButton);
+            }
             break;
         case MapKeyCase::Title:
             EXPECT_EQ(after, nullptr);
@@ -149,7 +153,9 @@ TEST_P(FirstCastleKeys, Stroke) {
             break;
     }
     EXPECT_EQ(questions.size(), c.asked ? 1 : 0);
-    if (c.asked && !questions.isEmpty()) EXPECT_EQ(questions[0], QString::fromUtf8(c.asked));
+    if (c.asked && !questions.isEmpty()) {
+        EXPECT_EQ(questions[0], QString::fromUtf8(c.asked));
+    }
     EXPECT_FALSE(stillOpen) << "Y and N answer";
     EXPECT_FALSE(SaveMode) << "no save was agreed to";
 }

@@ -84,7 +84,9 @@ protected:
     static Action expect(int16_t step, std::function<QWidget*(IntForm&)> focused) {
         return [step, focused](IntForm& f) {
             EXPECT_EQ(f.WizardStep, step);
-            if (focused) EXPECT_EQ(f.focusWidget(), focused(f)) << "at step " << step;
+            if (focused) {
+                EXPECT_EQ(f.focusWidget(), focused(f)) << "at step " << step;
+            }
         };
     }
     QString exportFile() const { return target.filePath(kExportFileName); }

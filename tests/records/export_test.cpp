@@ -299,10 +299,10 @@ TEST_F(ExportTest, WithNoPrinterTheSheetIsOfferedAsPdf) {
 
 TEST_F(ExportTest, TheButtonsAreCutFromTheSheet) {
     QImage next, finish;
-    run({[&](IntForm& f) { next = f.Picture10->pixmap().toImage(); }, [](IntForm& f) { f.WizardStep = 20; },
+    run({[&](IntForm& f) { next = f.Picture10->picture().toImage(); }, [](IntForm& f) { f.WizardStep = 20; },
          [&](IntForm& f) {
              ui::Click(f.Picture10);
-             finish = f.Picture10->pixmap().toImage();
+             finish = f.Picture10->picture().toImage();
          },
          cancel});
     QPixmap sheet = LoadPicture(DataFileName("Data", 4));
