@@ -93,8 +93,9 @@ TEST_F(DataPictures, CellsCutFromEitherDensityAreTheSameButton) {
                                      .convertToFormat(QImage::Format_RGB32);
         const double own = difference(seenSmall, cells[static_cast<size_t>(i)]);
         for (int j = 0; j < Sheet4::kCount; ++j)
-            if (j != i)
+            if (j != i) {
                 EXPECT_LT(own, difference(seenSmall, cells[static_cast<size_t>(j)])) << i << " looks like " << j;
+            }
     }
     // The message sheet's three backgrounds, cut by their own numbers.
     const QPixmap mes = LoadPicture(DataFileName("Data", 5), 2.0);
