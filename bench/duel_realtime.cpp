@@ -1,5 +1,8 @@
 // The duel on the real event loop, on a real display (bench/duel_realtime.sh
 // runs it under Xvfb):
+// With VANTRAX_AUDIO=null the game plays to the null output; otherwise it
+// must find a sound device (the script starts a private sound server), or the
+// music figures would not be a player's.
 //   --measure: duel_cpu_percent, the process's CPU time (all threads) over
 //     20 s of a practice duel with nobody at the keys, from just after the
 //     window shows: the countdown and then the opponent playing alone, with
@@ -19,6 +22,7 @@
 #include "campaign/roster.h"
 #include "duel/vantra_form.h"
 #include "kit/duel_hands.h"
+#include "platform/audio_output.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
 #include "shell/p_main_form.h"
@@ -98,6 +102,13 @@ int main(int argc, char** argv) {
     }
     VantraForm* f = Forms::Find<VantraForm>();
     RunFor(300);  // mapped and painted once
+    if (music) {
+        std::fprintf(stderr, "# output: %s\n", audio::OutputDescription().c_str());
+        if (qgetenv("VANTRAX_AUDIO") != "null" && audio::CurrentOutput() != audio::OutputKind::Device) {
+            std::fprintf(stderr, "# no sound device: the figures would be the null output's\n");
+            return 1;
+        }
+    }
 
     const double cpu0 = CpuSeconds();
     const auto t0 = Clock::now();
