@@ -10,7 +10,6 @@
 #include <QIODevice>
 #include <QMediaDevices>
 #include <QThread>
-#include <QTimer>
 
 #include <atomic>
 #include <chrono>
@@ -64,6 +63,8 @@ public:
             stop_ = true;
         }
         cv_.notify_all();
+        // Ends the device's event loop, also one that has not begun yet.
+        quit();
         wait();
     }
     // True once a device output has given way to the null pace.
@@ -104,13 +105,10 @@ private:
         QObject::connect(&sink, &QAudioSink::stateChanged, &loop, [&](QAudio::State s) {
             if (s == QAudio::StoppedState && sink.error() != QAudio::NoError) loop.quit();
         });
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (stopping()) loop.quit();
-        });
-        poll.start(20);
         sink.start(&source);
-        if (sink.error() == QAudio::NoError || sink.state() != QAudio::StoppedState) loop.exec();
+        // stop() ends the loop through QThread::quit(), so the thread wakes
+        // only when the sink pulls.
+        if (!stopping() && (sink.error() == QAudio::NoError || sink.state() != QAudio::StoppedState)) loop.exec();
         sink.stop();
     }
 
