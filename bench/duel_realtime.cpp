@@ -1,5 +1,8 @@
 // The duel on the real event loop, on a real display (bench/duel_realtime.sh
 // runs it under Xvfb):
+// With VANTRAX_AUDIO=null the game plays to the null output; otherwise it
+// must find a sound device (the script starts a private sound server), or the
+// music figures would not be a player's.
 //   --measure: duel_cpu_percent, the process's CPU time (all threads) over
 //     20 s of a practice duel with nobody at the keys, from just after the
 //     window shows: the countdown and then the opponent playing alone, with
@@ -8,9 +11,9 @@
 //   --measure --music-off: duel_cpu_percent_music_off, the same 20 s with
 //     music and effects off: the duel's own cost.
 //   --rss: duel_rss_mb, the peak resident memory of the whole game, started
-//     as at start-up (main window, backdrop, title) and taken into a
-//     practice duel the practice window's way, through 20 s of the duel with
-//     music and effects.
+//     as at start-up (main window, backdrop, the opening, clicked away after
+//     two seconds, then the title) and taken into a practice duel the
+//     practice window's way, through 20 s of the duel with music and effects.
 #include "app/forms.h"
 #include "app/shared_procedures.h"
 #include "app/startup.h"
@@ -19,8 +22,10 @@
 #include "campaign/roster.h"
 #include "duel/vantra_form.h"
 #include "kit/duel_hands.h"
+#include "platform/audio_output.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
+#include "scenes/opening_form.h"
 #include "shell/p_main_form.h"
 
 #include <QApplication>
@@ -84,6 +89,10 @@ int main(int argc, char** argv) {
             return 1;
         }
         SoundOn = MusicOn = true;
+        // The opening plays from its preloaded pictures; a player who has
+        // seen it clicks it away and comes to the title, which unloads it.
+        RunFor(2000);
+        if (OpeningForm* o = Forms::Find<OpeningForm>()) o->Skip();
         RunFor(1000);
         // The guide's greeting waits for a click, as a player gives it.
         QTimer::singleShot(1500, [] {
@@ -98,6 +107,13 @@ int main(int argc, char** argv) {
     }
     VantraForm* f = Forms::Find<VantraForm>();
     RunFor(300);  // mapped and painted once
+    if (music) {
+        std::fprintf(stderr, "# output: %s\n", audio::OutputDescription().c_str());
+        if (qgetenv("VANTRAX_AUDIO") != "null" && audio::CurrentOutput() != audio::OutputKind::Device) {
+            std::fprintf(stderr, "# no sound device: the figures would be the null output's\n");
+            return 1;
+        }
+    }
 
     const double cpu0 = CpuSeconds();
     const auto t0 = Clock::now();

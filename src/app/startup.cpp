@@ -6,6 +6,7 @@
 #include "app/picture_file.h"
 #include "app/resetup_form.h"
 #include "app/state.h"
+#include "platform/memory.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
 #include "platform/settings_store.h"
@@ -49,6 +50,7 @@ bool startupChecks() {
 }  // namespace
 
 bool Main(const StartupWindows& windows) {
+    host::KeepHeapSmall();
     if (!startupChecks()) {
         host::ShowMessageBox(kIntegrityText, kIntegrityTitle, host::MsgIcon::Critical);
         ResetupForm& resetup = Forms::Get<ResetupForm>();

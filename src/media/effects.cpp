@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
+
 namespace {
 
 // Enough for the longest sound the decoder keeps at any rate and format; a
@@ -36,7 +38,8 @@ std::shared_ptr<const audio::Wave> loadWave(const QString& file) {
     if (it != cache.end() && it->modified == info.lastModified() && it->size == info.size()) return it->wave;
     QFile f(key);
     if (!f.open(QIODevice::ReadOnly)) return nullptr;
-    QByteArray bytes = f.read(kMaxWaveFileBytes);
+    // Read as much as there is: read(n) would first reserve n bytes.
+    QByteArray bytes = f.read(std::min(f.size(), kMaxWaveFileBytes));
     CachedWave entry{
         info.lastModified(), info.size(),
         audio::DecodeWave(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()))};

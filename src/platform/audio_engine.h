@@ -126,7 +126,8 @@ public:
     // Whether the stream reaches anyone's ears (the sound card, a test that
     // renders by hand). While nobody listens, the music keeps its time, its
     // end and its loops to the frame, but sounds no notes and the synth's
-    // reverb and chorus rest: headless music then costs next to nothing.
+    // chorus rests (its reverb is always off): headless music then costs
+    // next to nothing.
     void setListening(bool listening);
     bool listening() const;
 

@@ -16,7 +16,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
-#include <cstring>
 #include <mutex>
 #include <optional>
 #include <vector>
@@ -25,33 +24,34 @@ namespace audio {
 
 namespace {
 
-// Hands the engine's mixed stream to the sink whenever it asks for more.
-class EngineSource : public QIODevice {
+// Renders what the sink has room for and writes it, in the sink's format.
+class Feeder {
 public:
-    explicit EngineSource(QAudioFormat::SampleFormat format) : format_(format) {}
-    bool isSequential() const override { return true; }
+    Feeder(QAudioSink& sink, QIODevice& io)
+        : sink_(sink), io_(io), float_(sink.format().sampleFormat() == QAudioFormat::Float) {}
 
-protected:
-    qint64 readData(char* data, qint64 maxlen) override {
-        const qint64 bytesPerFrame = format_ == QAudioFormat::Float ? 8 : 4;
-        qint64 frames = maxlen / bytesPerFrame;
-        if (frames <= 0) return 0;
+    void feed() {
+        const qsizetype bytesPerFrame = float_ ? 8 : 4;
+        const qsizetype frames = sink_.bytesFree() / bytesPerFrame;
+        if (frames <= 0) return;
         scratch_.resize(static_cast<size_t>(frames) * 2);
         AudioEngine::instance().render(scratch_.data(), static_cast<int>(frames));
-        if (format_ == QAudioFormat::Float) {
-            std::memcpy(data, scratch_.data(), static_cast<size_t>(frames) * 8);
-        } else {
-            auto* out = reinterpret_cast<int16_t*>(data);
-            for (size_t i = 0; i < scratch_.size(); ++i)
-                out[i] = static_cast<int16_t>(std::lround(scratch_[i] * 32767.0f));
+        if (float_) {
+            io_.write(reinterpret_cast<const char*>(scratch_.data()), frames * bytesPerFrame);
+            return;
         }
-        return frames * bytesPerFrame;
+        pcm_.resize(scratch_.size());
+        for (size_t i = 0; i < scratch_.size(); ++i)
+            pcm_[i] = static_cast<int16_t>(std::lround(scratch_[i] * 32767.0f));
+        io_.write(reinterpret_cast<const char*>(pcm_.data()), frames * bytesPerFrame);
     }
-    qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
-    QAudioFormat::SampleFormat format_;
+    QAudioSink& sink_;
+    QIODevice& io_;
+    const bool float_;
     std::vector<float> scratch_;
+    std::vector<int16_t> pcm_;
 };
 
 class OutputThread : public QThread {
@@ -64,6 +64,8 @@ public:
             stop_ = true;
         }
         cv_.notify_all();
+        // Ends the device's event loop, also one that has not begun yet.
+        quit();
         wait();
     }
     // True once a device output has given way to the null pace.
@@ -93,24 +95,31 @@ private:
         if (!device.isFormatSupported(format)) return;
 
         AudioEngine::instance().setListening(true);
-        EngineSource source(format.sampleFormat());
-        // Unbuffered: every pull renders exactly what the sink asks for, no more.
-        source.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
         QAudioSink sink(device, format);
         sink.setBufferSize(format.bytesForDuration(kOutputBufferMs * 1000));
+        // Written by the game rather than pulled by the sink, which would
+        // take 20 ms at a time: every block written wakes the sound server's
+        // connection, so fewer, larger blocks cost less.
+        QIODevice* io = sink.start();
+        if (!io || stopping() || (sink.error() != QAudio::NoError && sink.state() == QAudio::StoppedState)) {
+            sink.stop();
+            return;
+        }
         QEventLoop loop;
         // A device that goes away (the sound server quits) leaves the game to
         // the null output instead of silence without end-of-track.
         QObject::connect(&sink, &QAudioSink::stateChanged, &loop, [&](QAudio::State s) {
             if (s == QAudio::StoppedState && sink.error() != QAudio::NoError) loop.quit();
         });
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (stopping()) loop.quit();
-        });
-        poll.start(20);
-        sink.start(&source);
-        if (sink.error() == QAudio::NoError || sink.state() != QAudio::StoppedState) loop.exec();
+        Feeder feeder(sink, *io);
+        QTimer tick;
+        tick.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&tick, &QTimer::timeout, &loop, [&] { feeder.feed(); });
+        feeder.feed();
+        tick.start(kFeedMs);
+        // stop() ends the loop through QThread::quit(), so the thread wakes
+        // only to write.
+        loop.exec();
         sink.stop();
     }
 

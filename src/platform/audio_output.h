@@ -10,12 +10,13 @@ namespace audio {
 
 enum class OutputKind { None, Manual, Null, Device };
 
-// What the device output asks the sound server to buffer. Short enough that an
-// effect is heard with its card, long enough to ride out a busy UI thread.
-inline constexpr int kOutputBufferMs = 60;
-// The block the null output pulls, every 20 ms: the period at which Qt's
-// PulseAudio sink pulls, so effects and track ends keep the same timing
-// headless as with a sound card.
+// What the device output asks the sound server to buffer, and how often it
+// tops the buffer up: the buffer holds between 40 and 80 ms, so an effect is
+// heard with its card, and a late top-up has 40 ms to spare.
+inline constexpr int kOutputBufferMs = 80;
+inline constexpr int kFeedMs = 40;
+// The block the null output pulls, every 20 ms: no coarser than what the
+// sound card gets, so effects and track ends keep their timing headless.
 inline constexpr int kNullBlockFrames = 882;
 
 // Starts the output on first use; later calls do nothing. It stops when the

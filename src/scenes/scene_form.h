@@ -4,6 +4,7 @@
 // preloaded from a numbered series, a canvas kept centred in a window that
 // fills the main window, and skipping, which closes the window at once.
 #include "app/forms.h"
+#include "platform/memory.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -60,7 +61,10 @@ public:
     bool Preload(Cache& cache, const char* prefix, int count, const std::function<void(int)>& before = {});
     // Picture n of a cache, or the empty picture once it has been released.
     static const QPixmap& Cached(const Cache& cache, int n);
-    static void Release(Cache& cache) { Cache().swap(cache); }
+    static void Release(Cache& cache) {
+        Cache().swap(cache);
+        host::ReturnFreeMemory();
+    }
 
     // Closed, or closing: from then on nothing may be drawn.
     bool closing() const { return closing_ || unloaded(); }
