@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
         const bool done = probe.Preload(logo, "dData", 20) && probe.Preload(story, "fData", 12);
         ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
         cpu.push_back(cpuMs() - cpu0);
-        if (!done || logo.back().isNull() || story.back().isNull()) {
+        if (!done || logo.picture(20).isNull() || story.picture(12).isNull()) {
             std::fprintf(stderr, "opening_preload: the pictures did not load\n");
             return 1;
         }

@@ -4,6 +4,7 @@
 #include "app/forms.h"
 #include "platform/program_folder.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QScreen>
@@ -31,6 +32,33 @@ QImage readPicture(const QString& name) {
     return reader.read();
 }
 }  // namespace
+
+PictureFile ReadPictureFile(const QString& name, qreal ratio) {
+    PictureFile file{name, {}, 1};
+    if (name.isEmpty()) return file;
+    host::ChDirProgram();
+    if (ratio <= 0) ratio = ScreenPictureRatio();
+    if (ratio > 1.0) {
+        QFile twin(HighDensityName(name));
+        if (twin.open(QIODevice::ReadOnly)) {
+            file.bytes = twin.readAll();
+            file.ratio = 2;
+            if (!file.bytes.isEmpty()) return file;
+        }
+    }
+    QFile plain(name);
+    file.bytes = plain.open(QIODevice::ReadOnly) ? plain.readAll() : QByteArray();
+    file.ratio = 1;
+    return file;
+}
+
+QPixmap DecodePicture(const PictureFile& file) {
+    QImage img = QImage::fromData(file.bytes);
+    if (img.isNull() && file.ratio > 1) return LoadPicture(file.name, 1.0);
+    QPixmap picture = QPixmap::fromImage(std::move(img));
+    picture.setDevicePixelRatio(file.ratio);
+    return picture;
+}
 
 QPixmap LoadPicture(const QString& name, qreal ratio) {
     if (name.isEmpty()) return QPixmap();

@@ -1,6 +1,7 @@
 #pragma once
 // Loading a data picture. It lives below the media layer because start-up
 // loads the three shared pictures with it before any window exists.
+#include <QByteArray>
 #include <QPixmap>
 #include <QString>
 
@@ -20,3 +21,17 @@ qreal ScreenPictureRatio();
 // so it keeps its logical size; without a usable twin the 1x picture is
 // loaded. `ratio` 0 means ScreenPictureRatio().
 QPixmap LoadPicture(const QString& name, qreal ratio = 0);
+
+// A data picture read from its file but not decoded: held like this a
+// scene's preloaded frames take a fraction of the memory their pixels would.
+struct PictureFile {
+    QString name;  // the 1x file, for when the 2x twin does not decode
+    QByteArray bytes;
+    qreal ratio = 1;  // 2 when `bytes` are the 2x twin's
+};
+// Reads a data picture's file the way LoadPicture chooses it; empty bytes
+// when there is no such file.
+PictureFile ReadPictureFile(const QString& name, qreal ratio = 0);
+// The picture of a file read by ReadPictureFile, at its logical size; a 2x
+// twin that does not decode gives way to the 1x picture.
+QPixmap DecodePicture(const PictureFile& file);

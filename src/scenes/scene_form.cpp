@@ -58,24 +58,32 @@ bool SceneForm::event(QEvent* e) {
 
 bool SceneForm::Preload(Cache& cache, const char* prefix, int count, const std::function<void(int)>& before) {
     Busy busy(this);
-    cache.assign(static_cast<size_t>(count), QPixmap());
+    cache.assign(count);
     for (int n = 1; n <= count; ++n) {
         if (before) before(n);
-        QPixmap picture = LoadPicture(DataFileName(prefix, n));
+        PictureFile picture = ReadPictureFile(DataFileName(prefix, n));
         // The window may have been closed while events ran; its pictures are
         // gone then and must stay gone.
         if (closing()) return false;
-        cache[static_cast<size_t>(n - 1)] = std::move(picture);
+        cache.set(n, std::move(picture));
         host::DoEvents();
         if (closing()) return false;
     }
     return true;
 }
 
-const QPixmap& SceneForm::Cached(const Cache& cache, int n) {
+const QPixmap& SceneForm::Cache::picture(int n) const {
     static const QPixmap none;
-    if (n < 1 || n > static_cast<int>(cache.size())) return none;
-    return cache[static_cast<size_t>(n - 1)];
+    if (n < 1 || n > size()) return none;
+    if (decoded_ != n) {
+        picture_ = DecodePicture(files_[static_cast<size_t>(n - 1)]);
+        decoded_ = n;
+    }
+    return picture_;
+}
+
+const QPixmap& SceneForm::Cached(const Cache& cache, int n) {
+    return cache.picture(n);
 }
 
 void SceneForm::Skip() {

@@ -4,10 +4,12 @@
 // preloaded from a numbered series, a canvas kept centred in a window that
 // fills the main window, and skipping, which closes the window at once.
 #include "app/forms.h"
+#include "app/picture_file.h"
 #include "platform/memory.h"
 
 #include <QLabel>
 #include <QPixmap>
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -52,8 +54,27 @@ public:
 
     int32_t Step = 0;
 
-    // Preloaded pictures: picture n of a series is entry n - 1.
-    using Cache = std::vector<QPixmap>;
+    // Preloaded pictures of a series, kept as their files' bytes: at 2x the
+    // opening's frames would take some 70 MB as pixels. The picture last
+    // asked for stays decoded, since scenes draw one picture many times.
+    class Cache {
+    public:
+        // Picture n (from 1), or the empty picture when there is none.
+        const QPixmap& picture(int n) const;
+        int size() const { return static_cast<int>(files_.size()); }
+        // How many of the pictures have been read so far.
+        int loaded() const {
+            return static_cast<int>(
+                std::count_if(files_.begin(), files_.end(), [](const PictureFile& f) { return !f.bytes.isEmpty(); }));
+        }
+        void assign(int count) { files_.assign(static_cast<size_t>(count), PictureFile()); }
+        void set(int n, PictureFile file) { files_[static_cast<size_t>(n - 1)] = std::move(file); }
+
+    private:
+        std::vector<PictureFile> files_;
+        mutable int decoded_ = 0;
+        mutable QPixmap picture_;
+    };
     // Loads prefix1 .. prefix<count> into `cache`, letting window events run
     // after each picture so the window stays responsive and a progress
     // display can repaint; `before(n)` runs before picture n is loaded. False
@@ -62,7 +83,7 @@ public:
     // Picture n of a cache, or the empty picture once it has been released.
     static const QPixmap& Cached(const Cache& cache, int n);
     static void Release(Cache& cache) {
-        Cache().swap(cache);
+        cache = Cache();
         host::ReturnFreeMemory();
     }
 

@@ -114,14 +114,14 @@ TEST_F(EndingTest, ClosingWhileItPreloadsStopsLoadingAndStillLeadsToTheStaffRoll
     time->after(5, [&] {
         seen = Forms::Find<EndingForm>();
         ASSERT_TRUE(seen);
-        for (const QPixmap& p : seen->frames) loaded += p.isNull() ? 0 : 1;
+        loaded = static_cast<size_t>(seen->frames.loaded());
         seen->Unload();
     });
     ShowEnding();
     EXPECT_GT(loaded, 0u);
     EXPECT_LT(loaded, 38u);
     if (seen) {
-        EXPECT_TRUE(seen->frames.empty());
+        EXPECT_EQ(seen->frames.size(), 0);
         EXPECT_FALSE(seen->Timer1->enabled());
         EXPECT_FALSE(seen->isVisible());
     }
@@ -136,7 +136,7 @@ TEST_F(EndingTest, GameOverHoldsThreeSecondsWithoutSkipThenTheStaffRoll) {
     ASSERT_NE(f, nullptr);
     EXPECT_TRUE(menusInSceneMode());
     EXPECT_EQ(f->Picture1->size(), QSize(400, 300));
-    EXPECT_EQ(ShownPicture(f->Picture1, {}), -1) << "the game-over picture is up";
+    EXPECT_EQ(ShownPicture(f->Picture1, std::vector<QPixmap>()), -1) << "the game-over picture is up";
     clickSoon(f->Picture1);
     clickSoon(f);
     ui::KeyPress(f, Qt::Key_Space);

@@ -18,7 +18,7 @@ protected:
 TEST_F(MakingTest, ACaptionEverySevenSecondsOverItsPicture) {
     MakingForm& f = start();
     EXPECT_TRUE(menusInSceneMode());
-    SceneForm::Cache pictures;
+    std::vector<QPixmap> pictures;
     for (int n = 1; n <= 5; ++n) pictures.push_back(LoadPicture(DataFileName("gData", n)));
     QStringList captions;
     std::vector<Tick> ticks = play(&f, f.Timer1, [&] {

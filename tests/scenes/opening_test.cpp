@@ -38,8 +38,7 @@ TEST_F(OpeningTest, ThePreloadFillsTheBackdropsBarAtTheGivenPictures) {
         OpeningForm* f = Forms::Find<OpeningForm>();
         if (!f || f->OpenTimer1->enabled()) return;
         int loaded = 0;
-        for (const auto* cache : {&f->logoFrames, &f->storyFrames})
-            for (const QPixmap& p : *cache) loaded += p.isNull() ? 0 : 1;
+        for (const auto* cache : {&f->logoFrames, &f->storyFrames}) loaded += cache->loaded();
         BackForm* back = Forms::Find<BackForm>();
         if (back->Label3->isVisible()) barAfter[loaded] = back->Label3->text();
         time->after(1, watch);

@@ -17,15 +17,22 @@
 
 // The number of the cached picture the canvas shows, 0 for a blank canvas,
 // -1 for anything else.
-inline int ShownPicture(const SceneCanvas* canvas, const SceneForm::Cache& cache) {
+inline int ShownPicture(const SceneCanvas* canvas, const std::vector<QPixmap>& pictures) {
     const QImage shown = canvas->image().convertToFormat(QImage::Format_RGB32);
-    for (size_t i = 0; i < cache.size(); ++i) {
-        if (cache[i].isNull() || cache[i].size() != shown.size()) continue;
-        if (cache[i].toImage().convertToFormat(QImage::Format_RGB32) == shown) return static_cast<int>(i) + 1;
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        const QPixmap& p = pictures[i];
+        if (p.isNull() || p.size() != shown.size()) continue;
+        if (p.toImage().convertToFormat(QImage::Format_RGB32) == shown) return static_cast<int>(i) + 1;
     }
     QImage blank(shown.size(), QImage::Format_RGB32);
     blank.fill(Qt::black);
     return shown == blank ? 0 : -1;
+}
+
+inline int ShownPicture(const SceneCanvas* canvas, const SceneForm::Cache& cache) {
+    std::vector<QPixmap> pictures;
+    for (int n = 1; n <= cache.size(); ++n) pictures.push_back(cache.picture(n));
+    return ShownPicture(canvas, pictures);
 }
 
 struct Tick {
