@@ -7,6 +7,7 @@
 #include "app/forms.h"
 #include "app/shared_procedures.h"
 #include "app/state.h"
+#include "bench_game.h"
 #include "campaign/stages.h"
 #include "duel/vantra_form.h"
 #include "kit/duel_hands.h"
@@ -310,13 +311,7 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     const QString out = args.size() > 1 ? QDir(args[1]).absolutePath() : QString();
     QTemporaryDir config;
-    host::setSettingsPath(config.filePath(QStringLiteral("settings.ini")));
-    host::setProgramFolder(QStringLiteral(VANTRAX_BENCH_PROGRAM_DIR));
-    host::ChDirProgram();
-    PlayKeys = {83, 68, 90, 88, 67, 86};
-    InputDevice = 1;
-    SoundOn = false;
-    MusicOn = false;
+    SetUpBenchGame(config);
 
     if (args.size() >= 4 && args[1] == QStringLiteral("--stage")) {
         const int level = args[2].toInt(), stage = args[3].toInt();

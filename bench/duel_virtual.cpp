@@ -4,6 +4,7 @@
 #include "app/forms.h"
 #include "app/shared_procedures.h"
 #include "app/state.h"
+#include "bench_game.h"
 #include "campaign/roster.h"
 #include "duel/vantra_form.h"
 #include "kit/auto_player.h"
@@ -26,12 +27,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir config;
-    host::setSettingsPath(config.filePath(QStringLiteral("settings.ini")));
-    host::setProgramFolder(QStringLiteral(VANTRAX_BENCH_PROGRAM_DIR));
-    PlayKeys = {83, 68, 90, 88, 67, 86};
-    InputDevice = 1;
-    SoundOn = false;
-    MusicOn = false;
+    SetUpBenchGame(config);
     GameMode = 0;  // nobody to hand back to: the duel ends with its window
 
     std::vector<double> ms;

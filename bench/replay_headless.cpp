@@ -5,6 +5,7 @@
 #include "app/forms.h"
 #include "app/shared_procedures.h"
 #include "app/state.h"
+#include "bench_game.h"
 #include "duel/replay_format.h"
 #include "duel/replay_play.h"
 #include "duel/vantra_form.h"
@@ -27,13 +28,7 @@ int main(int argc, char** argv) {
     qputenv("VANTRAX_AUDIO", "null");
     QApplication app(argc, argv);
     QTemporaryDir config;
-    host::setSettingsPath(config.filePath(QStringLiteral("settings.ini")));
-    host::setProgramFolder(QStringLiteral(VANTRAX_BENCH_PROGRAM_DIR));
-    host::ChDirProgram();
-    PlayKeys = {83, 68, 90, 88, 67, 86};
-    InputDevice = 1;
-    SoundOn = false;
-    MusicOn = false;
+    SetUpBenchGame(config);
     GameMode = 0;  // nobody to hand back to: the duel ends with its window
 
     QByteArray recorded;

@@ -8,6 +8,7 @@
 #include "app/forms.h"
 #include "app/shared_procedures.h"
 #include "app/state.h"
+#include "bench_game.h"
 #include "duel/vantra_form.h"
 #include "kit/auto_player.h"
 #include "platform/program_folder.h"
@@ -30,13 +31,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QTemporaryDir config;
-    host::setSettingsPath(config.filePath(QStringLiteral("settings.ini")));
-    host::setProgramFolder(QStringLiteral(VANTRAX_BENCH_PROGRAM_DIR));
-    host::ChDirProgram();
-    PlayKeys = {83, 68, 90, 88, 67, 86};
-    InputDevice = 1;
-    SoundOn = false;
-    MusicOn = false;
+    SetUpBenchGame(config);
     GameMode = 0;  // nobody to hand back to: the duel ends with its window
     const int think = argc >= 5 ? std::atoi(argv[3]) : 250;
     const int hit = argc >= 5 ? std::atoi(argv[4]) : 70;
