@@ -15,6 +15,17 @@
 
 namespace {
 
+// Plays a replay in a shown window in virtual time, as `--replay` does on screen.
+ReplayRun PlayInAWindow(const Replay& replay) {
+    QWidget stage;
+    stage.resize(640, 480);
+    Forms::setHost(&stage);
+    stage.show();
+    const ReplayRun run = PlayReplay(replay, false);
+    Forms::setHost(nullptr);
+    return run;
+}
+
 struct Player {
     const char* name;
     bool keyboard;
@@ -101,12 +112,7 @@ TEST_P(ReplayTest, PlaysBackToTheSameTableResultAndScoreHeadlessAndInAWindow) {
     // Played again, the duel records the very same inputs at the same moments.
     EXPECT_EQ(headless.recording, recorded);
 
-    QWidget stage;
-    stage.resize(640, 480);
-    Forms::setHost(&stage);
-    stage.show();
-    const ReplayRun windowed = PlayReplay(*read.replay, false);
-    Forms::setHost(nullptr);
+    const ReplayRun windowed = PlayInAWindow(*read.replay);
     EXPECT_TRUE(windowed.matches);
     EXPECT_EQ(windowed.recording, recorded);
 }
@@ -165,12 +171,7 @@ TEST_F(LateClockTest, ADuelPlayedOnABusyMachineReplaysToTheSameEndHeadlessAndInA
         EXPECT_EQ(headless.end, *read.replay->end);
         EXPECT_EQ(headless.recording, recorded) << "every tick, input and reading again, as it came";
 
-        QWidget stage;
-        stage.resize(640, 480);
-        Forms::setHost(&stage);
-        stage.show();
-        const ReplayRun windowed = PlayReplay(*read.replay, false);
-        Forms::setHost(nullptr);
+        const ReplayRun windowed = PlayInAWindow(*read.replay);
         EXPECT_TRUE(windowed.matches);
         EXPECT_EQ(windowed.recording, recorded);
     }
