@@ -172,6 +172,16 @@ void IntForm::paintButton(SheetButton* b, int cellTop) {
                              QRect(0, cellTop, Sheet4::kCellWidth, Sheet4::kCellHeight)));
 }
 
+// The last page: the next button turns into the finish.
+void IntForm::toFinishPage() {
+    showPage(Picture6);
+    host::ChDirProgram();
+    paintButton(Picture10, kFinishTop);
+    WizardStep = 30;
+    nameNextButton();
+    focusPage(Picture6);
+}
+
 void IntForm::showPage(QWidget* shown) {
     for (QWidget* p : {Picture1, Picture2, Picture3, Picture4, Picture5, Picture8, Picture6}) p->setVisible(p == shown);
 }
@@ -230,20 +240,10 @@ void IntForm::Picture10_Click() {
         case 11:
             PrintMailSheet = Option2[0]->isChecked();
             Label23->setVisible(PrintMailSheet);
-            showPage(Picture6);
-            host::ChDirProgram();
-            paintButton(Picture10, kFinishTop);
-            WizardStep = 30;
-            nameNextButton();
-            focusPage(Picture6);
+            toFinishPage();
             break;
         case 20:
-            showPage(Picture6);
-            host::ChDirProgram();
-            paintButton(Picture10, kFinishTop);
-            WizardStep = 30;
-            nameNextButton();
-            focusPage(Picture6);
+            toFinishPage();
             break;
         case 30:
             runExport();

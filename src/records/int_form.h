@@ -68,6 +68,7 @@ private:
     void resetFolderLists();
     bool moveFolderLists(const QString& folder);
     void paintButton(SheetButton* b, int cellTop);
+    void toFinishPage();
     void runExport();
     bool writeExportFile(const QString& encodedBlock);
     bool printSheet(const records::Sheet& sheet, const QString& pdfName);
