@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QScreen>
 #include <QWidget>
 
@@ -23,15 +22,6 @@ qreal ScreenPictureRatio() {
     // as one on a high-density screen.
     return HostScreenRatio() * Forms::scale();
 }
-
-namespace {
-QImage readPicture(const QString& name) {
-    QImageReader reader(name);
-    // The data files carry the "._vx" extension, so the format comes from the bytes.
-    reader.setDecideFormatFromContent(true);
-    return reader.read();
-}
-}  // namespace
 
 PictureFile ReadPictureFile(const QString& name, qreal ratio) {
     PictureFile file{name, {}, 1};
@@ -53,6 +43,7 @@ PictureFile ReadPictureFile(const QString& name, qreal ratio) {
 }
 
 QPixmap DecodePicture(const PictureFile& file) {
+    // The data files carry the "._vx" extension, so the format comes from the bytes.
     QImage img = QImage::fromData(file.bytes);
     if (img.isNull() && file.ratio > 1) return LoadPicture(file.name, 1.0);
     QPixmap picture = QPixmap::fromImage(std::move(img));
@@ -61,18 +52,5 @@ QPixmap DecodePicture(const PictureFile& file) {
 }
 
 QPixmap LoadPicture(const QString& name, qreal ratio) {
-    if (name.isEmpty()) return QPixmap();
-    host::ChDirProgram();
-    if (ratio <= 0) ratio = ScreenPictureRatio();
-    if (ratio > 1.0) {
-        QImage twin = readPicture(HighDensityName(name));
-        if (!twin.isNull()) {
-            QPixmap hi = QPixmap::fromImage(std::move(twin));
-            hi.setDevicePixelRatio(2.0);
-            return hi;
-        }
-    }
-    QImage img = readPicture(name);
-    if (img.isNull()) return QPixmap();
-    return QPixmap::fromImage(std::move(img));
+    return DecodePicture(ReadPictureFile(name, ratio));
 }
