@@ -41,7 +41,7 @@ EndingForm::EndingForm() {
     connect(Label1, &SceneLabel::clicked, this, [this] { Skip(); });
     Timer1 = new host::Timer(this, 1000, [this] { Timer1_Timer(); });
 
-    auto show = [this](int n) { Picture1->ShowPicture(Cached(frames, n)); };
+    auto show = [this](int n) { Picture1->ShowPicture(frames.picture(n)); };
     for (const ShowRun& r : kShows) {
         const int offset = r.picture - r.first;
         script_.push_back({r.first, r.last, r.interval, [show, offset](int32_t step) { show(step + offset); }});

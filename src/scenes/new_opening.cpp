@@ -18,7 +18,7 @@ NewOpening::NewOpening() {
     Picture1 = new SceneCanvas(this, kWidth, kHeight);
     connect(Picture1, &SceneCanvas::clicked, this, [this] { Skip(); });
     Timer1 = new host::Timer(this, 1000, [this] { Timer1_Timer(); });
-    auto paint = [this](int n) { Picture1->PaintPicture(Cached(frames, n), 0, 0); };
+    auto paint = [this](int n) { Picture1->PaintPicture(frames.picture(n), 0, 0); };
     script_ = {
         {1, 1, 1000, {}},
         {3, 3, 2000, [paint](int32_t) { paint(1); }},

@@ -107,14 +107,14 @@ void OpeningForm::Timer1_Timer() {
 }
 
 void OpeningForm::logoFrame(int n) {
-    Picture1->ShowPicture(Cached(logoFrames, n));
+    Picture1->ShowPicture(logoFrames.picture(n));
 }
 
 void OpeningForm::scroll(int32_t step) {
     // The block of lines starts just below the canvas and rises 3 pixels a
     // step; the last frame of the city is painted first to erase the text.
     const int offset = kStoryHeight - 3 * (step - kScrollFirst);
-    Picture1->PaintPicture(Cached(storyFrames, 12), 0, 0, kStoryWidth, kStoryHeight);
+    Picture1->PaintPicture(storyFrames.picture(12), 0, 0, kStoryWidth, kStoryHeight);
     for (int i = 1; i <= 10; ++i) {
         Picture1->CurrentX = StoryX[static_cast<size_t>(i - 1)];
         Picture1->CurrentY = offset + kLineSpacing * (i - 1);
@@ -138,7 +138,7 @@ void OpeningForm::buildScripts() {
              // The canvas takes the logo frames' size from the first of them.
              Picture1->hide();
              Picture1->setAutoSize(true);
-             Picture1->ShowPicture(Cached(logoFrames, 1));
+             Picture1->ShowPicture(logoFrames.picture(1));
              CentreCanvas(Picture1);
              Picture1->Clear();
              Picture1->show();
@@ -192,7 +192,7 @@ void OpeningForm::buildScripts() {
              Picture1->Clear();
              Picture1->show();
          }},
-        {2, 13, 200, [this](int32_t step) { Picture1->PaintPicture(Cached(storyFrames, step - 1), 0, 0); }},
+        {2, 13, 200, [this](int32_t step) { Picture1->PaintPicture(storyFrames.picture(step - 1), 0, 0); }},
         {18, 18, 2000, {}},
         {19, 19, 10,
          [this](int32_t) {

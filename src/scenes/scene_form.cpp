@@ -82,10 +82,6 @@ const QPixmap& SceneForm::Cache::picture(int n) const {
     return picture_;
 }
 
-const QPixmap& SceneForm::Cached(const Cache& cache, int n) {
-    return cache.picture(n);
-}
-
 void SceneForm::Skip() {
     Unload();
 }

@@ -80,8 +80,6 @@ public:
     // display can repaint; `before(n)` runs before picture n is loaded. False
     // when the window was closed meanwhile: the caller must stop then.
     bool Preload(Cache& cache, const char* prefix, int count, const std::function<void(int)>& before = {});
-    // Picture n of a cache, or the empty picture once it has been released.
-    static const QPixmap& Cached(const Cache& cache, int n);
     static void Release(Cache& cache) {
         cache = Cache();
         host::ReturnFreeMemory();

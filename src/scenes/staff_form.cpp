@@ -133,7 +133,7 @@ void StaffForm::FirstStaff() {
 bool StaffForm::PaintFace(int n) {
     // Ten blinds open from their left edges, one pixel column at a time.
     for (int c = 0; c < kBlindWidth; ++c) {
-        for (int b = 0; b < kBlinds; ++b) Picture1->CopyColumn(Cached(faces, n), kBlindWidth * b + c, kHeight);
+        for (int b = 0; b < kBlinds; ++b) Picture1->CopyColumn(faces.picture(n), kBlindWidth * b + c, kHeight);
         host::DoEvents();
         if (closing()) return false;
     }

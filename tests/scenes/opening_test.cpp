@@ -185,7 +185,7 @@ TEST_F(OpeningTest, ThePrologueTextStandsOutOverTheCity) {
     const QString file = QDir::temp().filePath(QStringLiteral("vantrax-prologue.png"));
     shot.save(file);
     std::printf("prologue screenshot: %s\n", qPrintable(file));
-    const QImage city = SceneForm::Cached(f.storyFrames, 12).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage city = f.storyFrames.picture(12).toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(city.size(), shot.size());
     // Pixels the text changed, and the city under the text's lines.
     std::vector<int> text, under;
