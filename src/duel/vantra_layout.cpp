@@ -140,33 +140,28 @@ void VantraForm::BuildControls() {
 }
 
 void VantraForm::paintEvent(QPaintEvent* e) {
-    // The backdrop lies under every label of the left column: drawn once, then copied.
-    const qreal dpr = ScreenPictureRatio();
-    const QSize px = (QSizeF(size()) * dpr).toSize();
-    // The same for every duel; kept until the program ends.
-    static QPixmap& backdrop = *new QPixmap;
-    if (backdrop.size() != px || backdrop.devicePixelRatio() != dpr) {
-        backdrop = QPixmap(px);
-        backdrop.setDevicePixelRatio(dpr);
-        QPainter p(&backdrop);
-        QLinearGradient g(0, 0, 0, height());
-        g.setColorAt(0, QColor(34, 42, 56));
-        g.setColorAt(1, QColor(16, 20, 28));
-        p.fillRect(rect(), g);
-        // A frame around the portrait.
-        p.setPen(QPen(QColor(190, 160, 90), 1));
-        p.drawRect(Image4->geometry().adjusted(-2, -2, 1, 1));
-        // The captions never change, so they are part of the backdrop.
-        p.setPen(kCaption);
-        p.setFont(look::Gothic(13, true));
-        const auto caption = [&p](const QRect& r, const char* text) {
-            p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(text));
-        };
-        caption(TwRect(1440, 120, 1100, 270), "状態");
-        caption(TwRect(60, 2040, 1100, 300), "経過時間");
-        const char* bars[] = {"素早さ", "怒り", "集中力", "正確さ"};
-        for (int i = 0; i < 4; ++i) caption(TwRect(60, kBarTop[i] - 255, kBarWidth, 255), bars[i]);
-    }
+    // Painted where asked rather than kept as a picture of the whole window,
+    // which at 2x would hold 1.7 MB for a gradient and six captions; the
+    // labels that change in play expose only their own small rectangles.
+    const QRect dirty = e->rect();
     QPainter p(this);
-    p.drawPixmap(e->rect(), backdrop, QRectF(QPointF(e->rect().topLeft()) * dpr, QSizeF(e->rect().size()) * dpr));
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, QColor(34, 42, 56));
+    g.setColorAt(1, QColor(16, 20, 28));
+    p.fillRect(dirty, g);
+    // A frame around the portrait.
+    const QRect frame = Image4->geometry().adjusted(-2, -2, 1, 1);
+    if (dirty.intersects(frame.adjusted(-1, -1, 1, 1))) {
+        p.setPen(QPen(QColor(190, 160, 90), 1));
+        p.drawRect(frame);
+    }
+    p.setPen(kCaption);
+    p.setFont(look::Gothic(13, true));
+    const auto caption = [&p, &dirty](const QRect& r, const char* text) {
+        if (dirty.intersects(r)) p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(text));
+    };
+    caption(TwRect(1440, 120, 1100, 270), "状態");
+    caption(TwRect(60, 2040, 1100, 300), "経過時間");
+    const char* bars[] = {"素早さ", "怒り", "集中力", "正確さ"};
+    for (int i = 0; i < 4; ++i) caption(TwRect(60, kBarTop[i] - 255, kBarWidth, 255), bars[i]);
 }

@@ -2,7 +2,6 @@
 
 #include "app/state.h"
 #include "look/suits.h"
-#include "media/pictures.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -26,10 +25,9 @@ void fillSuit(QPainter& p, int suit, QPointF c, double s) {
 }
 }  // namespace
 
-void PaintLogo(QPainter& p, const QRectF& r) {
+void PaintLogo(QPainter& p, const QRectF& r, const QPixmap& logo) {
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QPixmap logo = LoadBuiltInPicture(QStringLiteral("backdrop_logo"));
     p.drawPixmap(r, logo, QRectF(logo.rect()));
     p.restore();
 }

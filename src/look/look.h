@@ -14,12 +14,13 @@
 
 class QKeyEvent;
 class QPainter;
+class QPixmap;
 
 namespace look {
 
 // The game's logo (emblem, name and the line under it) as designed at
-// 658 x 216, scaled into `r`. The same built-in picture the backdrop shows.
-void PaintLogo(QPainter& p, const QRectF& r);
+// 658 x 216, scaled into `r`: the built-in "backdrop_logo" the backdrop shows.
+void PaintLogo(QPainter& p, const QRectF& r, const QPixmap& logo);
 inline constexpr int kLogoWidth = 658;
 inline constexpr int kLogoHeight = 216;
 // A night sky with a few fixed stars.

@@ -1,15 +1,26 @@
 #include "media/pictures.h"
 
+#include <QImage>
+
+namespace {
+// Loaded through QImage: QPixmap's own loading also files every picture in
+// the program-wide pixmap cache, which would keep a 2 MB logo alive after the
+// window that showed it let it go. Whoever shows a picture keeps it.
+QPixmap readResource(const QString& path) {
+    return QPixmap::fromImage(QImage(path));
+}
+}  // namespace
+
 QPixmap LoadBuiltInPicture(const QString& name, qreal devicePixelRatio) {
     if (devicePixelRatio <= 0) devicePixelRatio = ScreenPictureRatio();
     if (devicePixelRatio > 1.0) {
-        QPixmap hi(QStringLiteral(":/res/%1@2x.png").arg(name));
+        QPixmap hi = readResource(QStringLiteral(":/res/%1@2x.png").arg(name));
         if (!hi.isNull()) {
             hi.setDevicePixelRatio(2.0);
             return hi;
         }
     }
-    return QPixmap(QStringLiteral(":/res/%1.png").arg(name));
+    return readResource(QStringLiteral(":/res/%1.png").arg(name));
 }
 
 QPixmap LoadResPicture(int number, qreal devicePixelRatio) {

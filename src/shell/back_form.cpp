@@ -25,7 +25,7 @@ QString ProgressBarText(int filled) {
 
 BackForm::BackForm() {
     Picture1 = new QLabel(this);
-    Picture1->setPixmap(LoadBuiltInPicture(QStringLiteral("backdrop_logo")));
+    showLogo(true);
     Picture1->setFixedSize(look::kLogoWidth, look::kLogoHeight);
     Picture1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label1 = label(this, look::Serif(16, false), look::kGoldLight);
@@ -64,7 +64,15 @@ void BackForm::FollowScreens() {
     bool covered = false;
     for (GameForm* screen : Forms::screens())
         if (screen != this && screen->isVisible()) covered = true;
-    Picture1->setVisible(!covered);
+    showLogo(!covered);
+}
+
+// Hidden behind a screen, the logo would hold its 2 MB of pixels for nothing
+// while a duel plays: it is loaded again when it comes back.
+void BackForm::showLogo(bool on) {
+    if (on == !Picture1->isHidden() && on == !Picture1->pixmap().isNull()) return;
+    Picture1->setPixmap(on ? LoadBuiltInPicture(QStringLiteral("backdrop_logo")) : QPixmap());
+    Picture1->setVisible(on);
 }
 
 void BackForm::paintEvent(QPaintEvent*) {

@@ -24,6 +24,7 @@ public:
     QLabel* Label3;    // the eight-square progress bar
 
 protected:
+    void showLogo(bool on);
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void showEvent(QShowEvent*) override;

@@ -3,6 +3,7 @@
 #include "app/shared_procedures.h"
 #include "app/state.h"
 #include "look/look.h"
+#include "media/pictures.h"
 #include "platform/program_folder.h"
 #include "platform/scheduler.h"
 #include "shell/mein_form.h"
@@ -107,7 +108,8 @@ void OpenForm::paintEvent(QPaintEvent*) {
     const QRectF all(rect());
     look::PaintNight(p, all);
     look::PaintGoldFrame(p, all);
-    look::PaintLogo(p, kLogoRect);
+    if (logo_.isNull()) logo_ = LoadBuiltInPicture(QStringLiteral("backdrop_logo"));
+    look::PaintLogo(p, kLogoRect, logo_);
 }
 
 // Taking the press makes this widget the one that hears the release: on a

@@ -1,6 +1,8 @@
 #pragma once
 #include "app/forms.h"
 
+#include <QPixmap>
+
 #include <array>
 #include <cstdint>
 
@@ -26,6 +28,9 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    QPixmap logo_;  // loaded at the first paint, kept while the title is open
 };
 
 // The title window's new-game command, shared with the menu's "新しく始める".

@@ -131,9 +131,11 @@ TEST_F(ScalingTest, TheLogoHidesBehindAnyScreenAtAnySize) {
         Forms::Get<OpenForm>().Show();
         advance(1);
         EXPECT_FALSE(back.Picture1->isVisible());
+        EXPECT_TRUE(back.Picture1->pixmap().isNull()) << "a hidden logo holds no pixels";
         Forms::Unload<OpenForm>();
         advance(1);
         EXPECT_TRUE(back.Picture1->isVisible());
+        EXPECT_FALSE(back.Picture1->pixmap().isNull());
     }
 }
 
