@@ -2,7 +2,6 @@
 
 #include "media/pictures.h"
 
-#include <QHash>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -176,31 +175,18 @@ QFont NarrowFont(int pixelSize) {
     return f;
 }
 
-namespace {
-// A banner's few texts come back again and again: each is drawn once per run.
-const QImage& BannerMask(const QString& text, const QFont& font, Qt::Alignment align, QSize size, qreal dpr) {
-    static QHash<QString, QImage> masks;
-    const QString key = text + QLatin1Char('\n') + font.key() + QLatin1Char('\n') + QString::number(size.width()) +
-                        QLatin1Char('x') + QString::number(size.height()) + QLatin1Char('@') + QString::number(dpr) +
-                        QLatin1Char('/') + QString::number(int(align));
-    auto it = masks.find(key);
-    if (it != masks.end()) return *it;
-    QImage mask((QSizeF(size) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
-    mask.setDevicePixelRatio(dpr);
-    mask.fill(Qt::transparent);
-    QPainter m(&mask);
-    m.setFont(font);
-    m.setPen(Qt::white);
-    m.drawText(QRect(QPoint(0, 0), size), static_cast<int>(align), text);
-    m.end();
-    return *masks.insert(key, mask);
-}
-}  // namespace
-
 void BannerLabel::paintEvent(QPaintEvent*) {
     const qreal dpr = ScreenPictureRatio();
+    // The text is drawn once into a mask, which every frame of the banner's
+    // slide and blink then only tints and copies.
     if (maskText_ != text() || mask_.size() != (QSizeF(size()) * dpr).toSize()) {
-        mask_ = BannerMask(text(), font(), alignment(), size(), dpr);
+        mask_ = QImage((QSizeF(size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+        mask_.setDevicePixelRatio(dpr);
+        mask_.fill(Qt::transparent);
+        QPainter m(&mask_);
+        m.setFont(font());
+        m.setPen(Qt::white);
+        m.drawText(rect(), static_cast<int>(alignment()), text());
         maskText_ = text();
         tint_ = QColor();
     }
@@ -219,6 +205,15 @@ void BannerLabel::paintEvent(QPaintEvent*) {
     }
     QPainter p(this);
     p.drawImage(0, 0, tinted_);
+}
+
+// A banner is up for a few seconds of a duel; hidden, it keeps no pictures
+// (at 2x the two of them are 0.8 MB).
+void BannerLabel::hideEvent(QHideEvent* e) {
+    QLabel::hideEvent(e);
+    mask_ = tinted_ = QImage();
+    maskText_.clear();
+    tint_ = QColor();
 }
 
 CoverBox::CoverBox(QWidget* parent) : QWidget(parent) {}

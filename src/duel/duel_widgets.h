@@ -118,6 +118,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     QImage mask_;

@@ -139,7 +139,11 @@ CardValue VantraForm::eAddCard() {
 }
 
 namespace {
-// Card faces are decoded once: a duel shows each of them again and again.
+// Card faces are decoded once: a duel shows each of them again and again. A
+// face at 2x is 100 KB and a long duel shows all 52, so past a dozen and a
+// half the faces that no card on the table shows are let go.
+constexpr std::ptrdiff_t kKeptFaces = 18;
+
 const QPixmap& FacePictureOf(CardValue v) {
     static std::array<QPixmap, 53>& faces = *new std::array<QPixmap, 53>;  // kept until the program ends
     static qreal facesDpr = 0;
@@ -150,7 +154,13 @@ const QPixmap& FacePictureOf(CardValue v) {
         facesDpr = dpr;
     }
     QPixmap& p = faces[std::min<size_t>(v, 52)];
-    if (p.isNull() && v != 0) p = CardPicture(v);
+    if (p.isNull() && v != 0) {
+        const auto kept = std::count_if(faces.begin(), faces.end(), [](const QPixmap& f) { return !f.isNull(); });
+        if (kept >= kKeptFaces)
+            for (QPixmap& f : faces)
+                if (f.isDetached()) f = QPixmap();  // held here alone: no card shows it
+        p = CardPicture(v);
+    }
     return p;
 }
 }  // namespace
