@@ -1,8 +1,10 @@
 #include "media/sound_font.h"
 
+#include "app/data_files.h"
 #include "app/state.h"
 #include "platform/audio_engine.h"
 #include "platform/message_box.h"
+#include "platform/program_folder.h"
 #include "platform/settings_store.h"
 
 #include <QDir>
@@ -13,7 +15,14 @@ void ApplySoundFontOption() {
     // "~/" is how a player names the home folder.
     QString path = host::GetSetting(kAppName, QStringLiteral("Option"), kSoundFontKey).trimmed();
     if (path.startsWith(QLatin1String("~/"))) path = QDir::homePath() + path.mid(1);
-    audio::AudioEngine::instance().setSoundFontPath(QFile::encodeName(path).toStdString());
+    audio::AudioEngine& engine = audio::AudioEngine::instance();
+    // The game's own tracks: only the instruments they play are loaded.
+    std::vector<std::string> songs;
+    const QDir folder(host::ProgramFolder());
+    for (int n = 1; n <= DataGroupCount("cData"); ++n)
+        songs.push_back(QFile::encodeName(folder.absoluteFilePath(DataFileName("cData", n))).toStdString());
+    engine.setSongFiles(std::move(songs));
+    engine.setSoundFontPath(QFile::encodeName(path).toStdString());
 }
 
 void ReportSoundFontProblem() {

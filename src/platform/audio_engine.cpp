@@ -1,5 +1,7 @@
 #include "platform/audio_engine.h"
 
+#include "platform/sound_font_subset.h"
+
 #include <fluidsynth.h>
 
 #include <algorithm>
@@ -8,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <utility>
 
 #ifdef __GLIBC__
@@ -164,6 +168,25 @@ void AudioEngine::setSoundFontCandidates(std::vector<std::string> paths) {
     candidates_ = std::move(paths);
 }
 
+void AudioEngine::setSongFiles(std::vector<std::string> paths) {
+    std::lock_guard lock(mutex_);
+    songFiles_ = std::move(paths);
+}
+
+namespace {
+// The presets the songs choose, all together; empty when none can be read.
+std::set<Preset> presetsOf(const std::vector<std::string>& songs) {
+    std::set<Preset> all;
+    for (const std::string& path : songs) {
+        std::ifstream in(path, std::ios::binary);
+        const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const std::set<Preset> presets = MidiPresets(bytes.data(), bytes.size());
+        all.insert(presets.begin(), presets.end());
+    }
+    return all;
+}
+}  // namespace
+
 void AudioEngine::setSoundFontPath(const std::string& path) {
     std::lock_guard lock(mutex_);
     playerSoundFont_ = path;
@@ -195,9 +218,11 @@ void AudioEngine::startLoading() {
 void AudioEngine::loaderMain() {
     for (;;) {
         std::string path;
+        std::vector<std::string> songs;
         {
             std::lock_guard lock(mutex_);
             path = wantedSoundFont_;
+            songs = songFiles_;
         }
         auto t0 = std::chrono::steady_clock::now();
         fluid_settings_t* settings = new_fluid_settings();
@@ -223,7 +248,16 @@ void AudioEngine::loaderMain() {
         // fourth-order one, and what it adds (a faint hiss of high partials
         // on notes played well above their sample) sits far under the music.
         if (synth) fluid_synth_set_interp_method(synth, -1, FLUID_INTERP_LINEAR);
-        bool ok = synth && fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED;
+        std::string name = path;
+        if (synth)
+            if (const std::set<Preset> presets = presetsOf(songs); !presets.empty())
+                if (std::optional<std::string> cut = PrepareSoundFontCut(path, presets)) {
+                    LetSynthReadCuts(synth, settings);
+                    name = *cut;
+                }
+        bool ok = synth && fluid_synth_sfload(synth, name.c_str(), 1) != FLUID_FAILED;
+        // Should FluidSynth refuse the cut, the file itself may still load.
+        if (!ok && synth && name != path) ok = fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED;
         std::vector<std::pair<int, int>> defaults;
         if (ok) {
             for (int b = 0; b < kChannelBlocks; ++b) {

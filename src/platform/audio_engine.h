@@ -78,6 +78,13 @@ public:
     void setSoundFontCandidates(std::vector<std::string> paths);
     // The first SoundFont file that exists, or empty.
     std::string findSoundFont() const;
+    // The MIDI files the game may play. Before a SoundFont loads they are read
+    // for the presets they choose, and only those are loaded, which spares
+    // FluidSynth megabytes of instruments nobody plays. A preset outside them
+    // sounds as FluidSynth's fallback for a missing one, the bank's first
+    // program. Without them, or when none can be read, the whole SoundFont
+    // loads.
+    void setSongFiles(std::vector<std::string> paths);
     // Starts loading on a thread of its own (once). Without any SoundFont
     // file the state goes straight to Failed.
     void startLoading();
@@ -163,6 +170,7 @@ private:
 
     std::string playerSoundFont_;
     std::vector<std::string> candidates_;
+    std::vector<std::string> songFiles_;
     std::string wantedSoundFont_;
     std::vector<std::string> failedSoundFonts_;  // refused by FluidSynth, not tried again
     std::optional<SoundFontProblem> problem_;

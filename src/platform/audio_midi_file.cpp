@@ -1,6 +1,7 @@
 #include "platform/audio_midi_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -254,7 +255,34 @@ private:
     bool ended_ = false;
 };
 
+class PresetCollector : public EventSink {
+public:
+    static constexpr int kDrumChannel = 9;
+
+    void beginTrack() override {}
+    void endTrack() override {}
+    void event(int64_t, uint8_t status, const uint8_t* body, size_t size) override {
+        const int channel = status & 0x0F;
+        const int type = status & 0xF0;
+        if (type == 0xB0 && size >= 2 && body[0] == 0) bank_[channel] = body[1];
+        if (type == 0xC0 && size >= 1)
+            presets.emplace(channel == kDrumChannel ? kDrumBank : bank_[channel], body[0] & 0x7F);
+    }
+
+    static constexpr int kDrumBank = 128;
+    std::set<Preset> presets{{0, 0}, {kDrumBank, 0}};
+
+private:
+    std::array<int, 16> bank_{};
+};
+
 }  // namespace
+
+std::set<Preset> MidiPresets(const uint8_t* data, size_t size) {
+    PresetCollector collector;
+    if (!data || !Reader(data, size, &collector).read()) return {};
+    return std::move(collector.presets);
+}
 
 std::vector<uint8_t> MidiFrom(const uint8_t* data, size_t size, int64_t tick) {
     Trimmer trimmer(std::max<int64_t>(0, tick));

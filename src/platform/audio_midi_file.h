@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace audio {
@@ -45,5 +47,16 @@ inline std::optional<MidiInfo> ReadMidiInfo(const std::vector<uint8_t>& bytes) {
 // ReadMidiInfo. (FluidSynth's own seek cannot be used with more than 16
 // channels on the synth.)
 std::vector<uint8_t> MidiFrom(const uint8_t* data, size_t size, int64_t tick);
+
+// A SoundFont preset as the synthesizer finds it: bank and program, with the
+// drum kits in bank 128.
+using Preset = std::pair<int, int>;
+
+// The presets a file's tracks play on, as the synthesizer chooses them with
+// its default bank selection: the bank is the last controller 0 before a
+// program change on that channel, and channel 10 always takes a drum kit.
+// Every channel starts on program 0 (kit 0 on channel 10), so those two are
+// always in. Empty when the bytes do not pass ReadMidiInfo.
+std::set<Preset> MidiPresets(const uint8_t* data, size_t size);
 
 }  // namespace audio
