@@ -6,8 +6,13 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <QScreen>
 #include <QWidget>
+
+#include <png.h>
+
+#include <cstring>
 
 qreal HostScreenRatio() {
     if (QWidget* host = Forms::host()) return host->devicePixelRatioF();
@@ -53,4 +58,85 @@ QPixmap DecodePicture(const PictureFile& file) {
 
 QPixmap LoadPicture(const QString& name, qreal ratio) {
     return DecodePicture(ReadPictureFile(name, ratio));
+}
+
+namespace {
+
+struct PngSource {
+    const uchar* data;
+    size_t size;
+    size_t pos;
+};
+
+void readPng(png_structp png, png_bytep out, png_size_t n) {
+    auto* src = static_cast<PngSource*>(png_get_io_ptr(png));
+    if (src->size - src->pos < n) png_error(png, "truncated");
+    std::memcpy(out, src->data + src->pos, n);
+    src->pos += n;
+}
+
+// Decodes the pixel rows [top, top + rows) of a PNG into `band`, made here,
+// reading past the rows before them one at a time. False for what Qt's own
+// reader should take instead: anything that is not a plain PNG, an interlaced
+// one (its rows come in seven passes), or a band outside the picture. Only
+// plain data lives in this function: libpng reports errors by longjmp.
+bool decodePngRows(const QByteArray& bytes, int top, int rows, QImage* band) {
+    if (bytes.size() < 8 || png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.constData()), 0, 8) != 0) return false;
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    if (!png) return false;
+    png_infop info = png_create_info_struct(png);
+    PngSource src{reinterpret_cast<const uchar*>(bytes.constData()), static_cast<size_t>(bytes.size()), 0};
+    png_bytep volatile skip = nullptr;
+    if (setjmp(png_jmpbuf(png))) {
+        png_free(png, skip);
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
+    png_set_read_fn(png, &src, &readPng);
+    png_read_info(png, info);
+    const int width = static_cast<int>(png_get_image_width(png, info));
+    const int height = static_cast<int>(png_get_image_height(png, info));
+    if (png_get_interlace_type(png, info) != PNG_INTERLACE_NONE || top < 0 || rows <= 0 || top + rows > height) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
+    // As Qt's reader gives it: 8-bit BGRA in memory, alpha kept only when the
+    // picture has some.
+    const int type = png_get_color_type(png, info);
+    const bool alpha = (type & PNG_COLOR_MASK_ALPHA) || png_get_valid(png, info, PNG_INFO_tRNS);
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_bgr(png);
+    if (!alpha) png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    png_read_update_info(png, info);
+    *band = QImage(width, rows, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (band->isNull() || png_get_rowbytes(png, info) != static_cast<size_t>(width) * 4) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
+    skip = static_cast<png_bytep>(png_malloc(png, png_get_rowbytes(png, info)));
+    for (int y = 0; y < top; ++y) png_read_row(png, skip, nullptr);
+    for (int y = 0; y < rows; ++y) png_read_row(png, band->scanLine(y), nullptr);
+    png_free(png, skip);
+    png_destroy_read_struct(&png, &info, nullptr);
+    return true;
+}
+
+}  // namespace
+
+QPixmap LoadPictureBand(const QString& name, int top, int height, qreal ratio) {
+    const PictureFile file = ReadPictureFile(name, ratio);
+    QImage band;
+    if (decodePngRows(file.bytes, qRound(top * file.ratio), qRound(height * file.ratio), &band)) {
+        QPixmap picture = QPixmap::fromImage(std::move(band));
+        picture.setDevicePixelRatio(file.ratio);
+        return picture;
+    }
+    const QPixmap whole = DecodePicture(file);
+    if (whole.isNull()) return whole;
+    const qreal r = whole.devicePixelRatio();
+    QPixmap cut = whole.copy(QRect(0, qRound(top * r), whole.width(), qRound(height * r)));
+    cut.setDevicePixelRatio(r);
+    return cut;
 }

@@ -35,3 +35,8 @@ PictureFile ReadPictureFile(const QString& name, qreal ratio = 0);
 // The picture of a file read by ReadPictureFile, at its logical size; a 2x
 // twin that does not decode gives way to the 1x picture.
 QPixmap DecodePicture(const PictureFile& file);
+// One band of a data picture, the logical rows [top, top + height) across its
+// whole width, chosen and falling back like LoadPicture. Only the band's
+// pixels are ever held: a window showing one strip of a large sheet does not
+// pay for the whole sheet, even for a moment.
+QPixmap LoadPictureBand(const QString& name, int top, int height, qreal ratio = 0);

@@ -89,12 +89,21 @@ QRect scaled(const QRect& r, qreal scale) {
 
 // The text colour that reads best on the part of the background under the
 // text: the sheet may be a dark night panel or light parchment.
-QColor inkOver(const QPixmap& sheet, const QRect& region) {
-    if (sheet.isNull()) return Qt::white;
-    QImage patch = CutPicture(sheet, region).toImage().scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (patch.isNull()) return Qt::white;
-    const QColor c = patch.pixelColor(0, 0);
-    const double luma = 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
+QColor inkOver(const QPixmap& background, const QRect& region) {
+    const QImage image = background.toImage();  // shares the pixels
+    const qreal r = background.devicePixelRatio();
+    const QRect px =
+        QRect(qRound(region.x() * r), qRound(region.y() * r), qRound(region.width() * r), qRound(region.height() * r))
+            .intersected(image.rect());
+    if (px.isEmpty()) return Qt::white;
+    // Luma is linear, so the mean of the pixels' is the luma of their mean.
+    double sum = 0;
+    for (int y = px.top(); y <= px.bottom(); ++y)
+        for (int x = px.left(); x <= px.right(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            sum += 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c);
+        }
+    const double luma = sum / (static_cast<double>(px.width()) * px.height());
     return luma < 128 ? QColor(0xfb, 0xf3, 0xdc) : look::kInk;
 }
 }  // namespace
@@ -177,17 +186,18 @@ void MesForm::Form_Load() {
     setFixedSize(Sheet5::kWidth, height);
     Picture1->setGeometry(0, 0, Sheet5::kWidth, height);
     // The window is drawn at the screens' factor; above 1 it needs the 2x
-    // sheet even where the program-wide one was chosen for a 1x screen.
-    QPixmap sheet = MesSheetPicture;
-    if (ScreenPictureRatio() > 1 && sheet.devicePixelRatio() < 2) {
-        const QPixmap hi = LoadPicture(DataFileName("Data", 5));
-        if (!hi.isNull()) sheet = hi;
-    }
+    // sheet even where the program-wide one was chosen for a 1x screen, and
+    // then decodes only its own band of it.
+    QPixmap background;
+    if (ScreenPictureRatio() > 1 && MesSheetPicture->devicePixelRatio() < 2)
+        background = LoadPictureBand(DataFileName("Data", 5), top, height);
+    if (background.isNull() && !MesSheetPicture.isNull())
+        background = CutPicture(MesSheetPicture, QRect(0, top, Sheet5::kWidth, height));
     Picture1->setScaledContents(true);
-    if (!sheet.isNull()) Picture1->setPixmap(CutPicture(sheet, QRect(0, top, Sheet5::kWidth, height)));
+    if (!background.isNull()) Picture1->setPixmap(background);
 
     const QColor ink =
-        inkOver(sheet, QRect(kTextLeft, top + kSpeakerTop, kTextWidth, kTextTop + kTextHeight - kSpeakerTop));
+        inkOver(background, QRect(kTextLeft, kSpeakerTop, kTextWidth, kTextTop + kTextHeight - kSpeakerTop));
     QPalette pal = Label1->palette();
     pal.setColor(QPalette::WindowText, ink);
     Label1->setPalette(pal);

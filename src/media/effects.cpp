@@ -20,6 +20,10 @@ namespace {
 // Enough for the longest sound the decoder keeps at any rate and format; a
 // larger file (or a link to a device that never ends) is read only this far.
 constexpr qint64 kMaxWaveFileBytes = 64 << 20;
+// The sounds that come back again and again (cards, buttons) last well under
+// half a second; longer ones accompany a scene once. Decoded they take 8
+// bytes a frame, so a long one is not kept: decoding it again is quick.
+constexpr size_t kLongestKeptFrames = audio::kSampleRate / 2;
 
 struct CachedWave {
     QDateTime modified;
@@ -43,6 +47,7 @@ std::shared_ptr<const audio::Wave> loadWave(const QString& file) {
     CachedWave entry{
         info.lastModified(), info.size(),
         audio::DecodeWave(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()))};
+    if (!entry.wave || entry.wave->frames() > kLongestKeptFrames) return entry.wave;
     if (cache.size() > 64) cache.clear();
     cache.insert(key, entry);
     return entry.wave;

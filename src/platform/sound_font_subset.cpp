@@ -31,7 +31,8 @@ void put32(std::vector<uint8_t>& out, size_t v) {
 // The nine tables of the list, in the order they must come, with the size of
 // one record. Each ends with a terminal record.
 enum Part { Phdr, Pbag, Pmod, Pgen, Inst, Ibag, Imod, Igen, Shdr, kParts };
-constexpr std::array<const char*, kParts> kNames{"phdr", "pbag", "pmod", "pgen", "inst", "ibag", "imod", "igen", "shdr"};
+constexpr std::array<const char*, kParts> kNames{"phdr", "pbag", "pmod", "pgen", "inst",
+                                                 "ibag", "imod", "igen", "shdr"};
 constexpr std::array<size_t, kParts> kRecord{38, 4, 10, 4, 22, 4, 10, 4, 46};
 constexpr uint16_t kInstrumentGen = 41;
 
@@ -115,16 +116,16 @@ std::optional<std::vector<uint8_t>> CutPresetList(const uint8_t* list, size_t si
         any = true;
         uint8_t* copy = out.add(Phdr, h);
         set16(copy + 24, out.count(Pbag));
-        const bool ok = copyZones(in, out, Pbag, Pmod, Pgen, le16(h + 24), le16(in[Phdr].at(i + 1) + 24),
-                                  [&](uint8_t* g) {
-                                      if (le16(g) != kInstrumentGen) return true;
-                                      const size_t old = le16(g + 2);
-                                      if (old + 1 >= in[Inst].count) return false;
-                                      auto [it, added] = instruments.emplace(old, order.size());
-                                      if (added) order.push_back(old);
-                                      set16(g + 2, it->second);
-                                      return true;
-                                  });
+        const bool ok =
+            copyZones(in, out, Pbag, Pmod, Pgen, le16(h + 24), le16(in[Phdr].at(i + 1) + 24), [&](uint8_t* g) {
+                if (le16(g) != kInstrumentGen) return true;
+                const size_t old = le16(g + 2);
+                if (old + 1 >= in[Inst].count) return false;
+                auto [it, added] = instruments.emplace(old, order.size());
+                if (added) order.push_back(old);
+                set16(g + 2, it->second);
+                return true;
+            });
         if (!ok) return std::nullopt;
     }
     if (!any) return std::nullopt;
@@ -212,7 +213,8 @@ int readFile(void* buf, fluid_long_long_t count, void* handle) {
     auto* out = static_cast<uint8_t*>(buf);
     long long pos = f->pos;
     long long left = count;
-    const long long fromFile = f->cut ? std::min<long long>(left, std::max<long long>(0, static_cast<long long>(f->cut->listAt) - pos)) : left;
+    const long long fromFile =
+        f->cut ? std::min<long long>(left, std::max<long long>(0, static_cast<long long>(f->cut->listAt) - pos)) : left;
     if (fromFile > 0) {
         if (fseeko(f->file, static_cast<off_t>(pos), SEEK_SET) != 0 ||
             std::fread(out, 1, static_cast<size_t>(fromFile), f->file) != static_cast<size_t>(fromFile))
@@ -225,7 +227,9 @@ int readFile(void* buf, fluid_long_long_t count, void* handle) {
         pos += fromFile;
         left -= fromFile;
     }
-    if (left > 0) std::memcpy(out, f->cut->list.data() + (pos - static_cast<long long>(f->cut->listAt)), static_cast<size_t>(left));
+    if (left > 0)
+        std::memcpy(out, f->cut->list.data() + (pos - static_cast<long long>(f->cut->listAt)),
+                    static_cast<size_t>(left));
     f->pos += count;
     return FLUID_OK;
 }
@@ -233,9 +237,12 @@ int readFile(void* buf, fluid_long_long_t count, void* handle) {
 int seekFile(void* handle, fluid_long_long_t offset, int origin) {
     auto* f = static_cast<OpenFile*>(handle);
     long long to = offset;
-    if (origin == SEEK_CUR) to += f->pos;
-    else if (origin == SEEK_END) to += f->size;
-    else if (origin != SEEK_SET) return FLUID_FAILED;
+    if (origin == SEEK_CUR)
+        to += f->pos;
+    else if (origin == SEEK_END)
+        to += f->size;
+    else if (origin != SEEK_SET)
+        return FLUID_FAILED;
     if (to < 0 || to > f->size) return FLUID_FAILED;
     f->pos = to;
     return FLUID_OK;
@@ -259,7 +266,8 @@ std::optional<std::string> PrepareSoundFontCut(const std::string& path, const st
     if (!file) return std::nullopt;
     std::unique_ptr<FILE, int (*)(FILE*)> closer(file, &std::fclose);
     uint8_t head[12];
-    if (std::fread(head, 1, 12, file) != 12 || std::memcmp(head, "RIFF", 4) != 0 || std::memcmp(head + 8, "sfbk", 4) != 0)
+    if (std::fread(head, 1, 12, file) != 12 || std::memcmp(head, "RIFF", 4) != 0 ||
+        std::memcmp(head + 8, "sfbk", 4) != 0)
         return std::nullopt;
     // The preset list must be the file's last chunk, as it is in every
     // SoundFont written by the usual tools: the cut replaces the file's tail.

@@ -62,6 +62,9 @@ void OpenForm::Form_Load() {
 
 void OpenForm::Form_Unload(bool&) {
     hide();
+    // The window itself may outlive this by a while (a message shown next
+    // holds its deletion back); its 2 MB logo does not.
+    logo_ = QPixmap();
     host::DoEvents();
     StopMusic(kTitleMusic);
 }

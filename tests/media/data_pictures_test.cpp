@@ -108,4 +108,62 @@ TEST_F(DataPictures, CellsCutFromEitherDensityAreTheSameButton) {
     EXPECT_EQ(PictureSize(ok), QSize(Sheet5::kWidth, Sheet5::kOkHeight));
 }
 
+// A band decoded alone is the band of the whole picture, pixel for pixel,
+// whatever kind of picture file it comes from.
+TEST_F(DataPictures, ABandDecodedAloneIsTheSameAsCutFromTheWhole) {
+    const auto same = [](const QPixmap& band, const QPixmap& whole, const QRect& logical, const char* what) {
+        const qreal r = whole.devicePixelRatio();
+        ASSERT_FALSE(band.isNull()) << what;
+        EXPECT_EQ(band.devicePixelRatio(), r) << what;
+        const QImage expected =
+            whole.toImage()
+                .copy(QRect(0, qRound(logical.y() * r), whole.width(), qRound(logical.height() * r)))
+                .convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(band.toImage().convertToFormat(QImage::Format_ARGB32), expected) << what;
+    };
+    const QRect bands[] = {{0, Sheet5::kQuestionTop, Sheet5::kWidth, Sheet5::kQuestionHeight},
+                           {0, Sheet5::kOkTop, Sheet5::kWidth, Sheet5::kOkHeight},
+                           {0, Sheet5::kTimedTop, Sheet5::kWidth, Sheet5::kTimedHeight}};
+    for (qreal ratio : {1.0, 2.0})
+        for (const QRect& b : bands)
+            same(LoadPictureBand(DataFileName("Data", 5), b.y(), b.height(), ratio),
+                 LoadPicture(DataFileName("Data", 5), ratio), b, ratio > 1 ? "the 2x sheet" : "the sheet");
+
+    // Pictures the generator never writes, which a player's own files may be.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QImage colours(40, 30, QImage::Format_ARGB32);
+    for (int y = 0; y < colours.height(); ++y)
+        for (int x = 0; x < colours.width(); ++x) colours.setPixel(x, y, qRgba(x * 6, y * 8, (x ^ y) * 4, 40 + x + y));
+    const struct {
+        const char* what;
+        QImage image;
+        const char* format;
+    } files[] = {
+        {"a PNG with alpha", colours, "PNG"},
+        {"an opaque PNG", colours.convertToFormat(QImage::Format_RGB32), "PNG"},
+        {"a grey PNG", colours.convertToFormat(QImage::Format_Grayscale8), "PNG"},
+        {"a palette PNG", colours.convertToFormat(QImage::Format_Indexed8), "PNG"},
+        {"a 16-bit PNG", colours.convertToFormat(QImage::Format_RGBA64), "PNG"},
+        {"a BMP", colours.convertToFormat(QImage::Format_RGB32), "BMP"},
+    };
+    for (const auto& f : files) {
+        const QString name = folder.filePath(QStringLiteral("p._vx"));
+        ASSERT_TRUE(f.image.save(name, f.format)) << f.what;
+        same(LoadPictureBand(name, 7, 12, 1.0), LoadPicture(name, 1.0), QRect(0, 7, 40, 12), f.what);
+    }
+
+    // A twin cut short gives the 1x picture's band.
+    const QString name = folder.filePath(DataFileName("Data", 5));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VANTRAX_TEST_PROGRAM_DIR "/") + DataFileName("Data", 5), name));
+    QFile twin(HighDensityName(name));
+    ASSERT_TRUE(twin.open(QIODevice::WriteOnly));
+    QFile full(QStringLiteral(VANTRAX_TEST_PROGRAM_DIR "/") + HighDensityName(DataFileName("Data", 5)));
+    ASSERT_TRUE(full.open(QIODevice::ReadOnly));
+    twin.write(full.read(full.size() / 4));
+    twin.close();
+    same(LoadPictureBand(name, Sheet5::kOkTop, Sheet5::kOkHeight, 2.0), LoadPicture(name, 1.0), bands[1],
+         "a broken twin");
+}
+
 }  // namespace

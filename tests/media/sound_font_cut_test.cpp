@@ -67,8 +67,7 @@ protected:
 
 TEST_F(SoundFontCut, ATracksPresetsAreTheProgramsItChoosesWithTheDefaultsOnEveryChannel) {
     const std::vector<uint8_t> song = Ensemble();
-    EXPECT_EQ(audio::MidiPresets(song.data(), song.size()),
-              (std::set<Preset>{{0, 0}, {0, 33}, {0, 48}, {128, 0}}));
+    EXPECT_EQ(audio::MidiPresets(song.data(), song.size()), (std::set<Preset>{{0, 0}, {0, 33}, {0, 48}, {128, 0}}));
     Track banked;
     banked.ev(0, {0xB3, 0, 8}).ev(0, {0xC3, 4}).ev(0, {0xC9, 25}).end(10);
     const std::vector<uint8_t> other = Smf({banked});
@@ -162,7 +161,8 @@ TEST_F(SoundFontCut, ListsAndFilesThatCannotBeCutAreRefused) {
         std::set<Preset> keep;
     };
     const std::vector<Case> cases{
-        {"cut off in the middle", std::vector<uint8_t>(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(list.size() / 2)), piano},
+        {"cut off in the middle",
+         std::vector<uint8_t>(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(list.size() / 2)), piano},
         {"not a preset list", std::vector<uint8_t>(sf.begin(), sf.begin() + 4096), piano},
         {"an instrument past the end", badInstrument, std::set<Preset>{}},
         {"none of the presets asked for", list, std::set<Preset>{{5, 5}}},
