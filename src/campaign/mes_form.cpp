@@ -4,6 +4,7 @@
 #include "app/state.h"
 #include "look/dialogs.h"
 #include "look/look.h"
+#include "look/picture_label.h"
 #include "media/data_files.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
@@ -129,10 +130,13 @@ MesForm::MesForm() {
     setFocusPolicy(Qt::StrongFocus);
     setFixedWidth(Sheet5::kWidth);
 
-    Picture1 = new QLabel(this);
+    // Drawn straight from their pictures: a plain label stretching its
+    // picture keeps a stretched copy as well, a second megabyte for the 2x
+    // background.
+    Picture1 = new PictureLabel(this);
     Picture1->setGeometry(0, 0, Sheet5::kWidth, Sheet5::kOkHeight);
 
-    Image1 = new QLabel(this);
+    Image1 = new PictureLabel(this);
     Image1->setGeometry(kFaceLeft, kFaceTop, kFaceWidth, kFaceHeight);
     Image1->setScaledContents(true);
 
