@@ -235,6 +235,28 @@ TEST_F(DuelTest, RedrawOnlyWakesWhenACardChanged) {
     EXPECT_EQ(f.shown(1), 8);
 }
 
+// Faces no card shows are let go once many have been drawn; the ones on the
+// table never are, and a face let go comes back when a card shows it again.
+TEST_F(DuelTest, EveryCardShowsItsFaceThroughAWholeDeckOfChanges) {
+    VantraForm& f = play();
+    freeze(f);
+    const auto faceOf = [](CardValue v) { return CardPicture(v).toImage(); };
+    for (int round = 0; round < 2; ++round)
+        for (int v = 1; v <= 52; ++v) {
+            const int slot = 1 + (v + round) % 10;
+            f.SetSlot(slot, static_cast<CardValue>(v));
+            advance(1);
+            ASSERT_EQ(f.shown(slot), v);
+            // Every card on the table still has its own face.
+            for (int i = 1; i <= 10; ++i) {
+                const CardValue shown = static_cast<CardValue>(f.shown(i));
+                if (shown == 0) continue;
+                ASSERT_EQ(f.Image1[static_cast<size_t>(i)]->picture().toImage(), faceOf(shown))
+                    << "slot " << i << " card " << int(shown) << " round " << round;
+            }
+        }
+}
+
 TEST_F(DuelTest, PortraitByStageAndCaller) {
     struct Case {
         int16_t stage;
