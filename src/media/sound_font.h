@@ -5,7 +5,8 @@
 // section. Without one (or when the file is gone) the standard SoundFonts of
 // the system are used.
 inline const QString kSoundFontKey = QStringLiteral("SoundFont");
-// Hands the stored choice to the audio engine. The command layer runs it by
+// Hands the stored choice to the audio engine, with the game's tracks, whose
+// instruments are the only ones it loads. The command layer runs it by
 // itself before the first music command; call it again after the choice has
 // changed.
 void ApplySoundFontOption();
