@@ -12,8 +12,10 @@
 //     music and effects off: the duel's own cost.
 //   --rss: duel_rss_mb, the peak resident memory of the whole game, started
 //     as at start-up (main window, backdrop, the opening, clicked away after
-//     two seconds, then the title) and taken into a practice duel the
-//     practice window's way, through 20 s of the duel with music and effects.
+//     two seconds, then the title) and taken into a practice duel the way a
+//     player goes: the practice window over the title, its second level, the
+//     guide's greeting clicked away, then 20 s of the duel with music and
+//     effects.
 #include "app/forms.h"
 #include "app/shared_procedures.h"
 #include "app/startup.h"
@@ -82,8 +84,7 @@ int main(int argc, char** argv) {
     PlayKeys = {83, 68, 90, 88, 67, 86};
     InputDevice = 1;
     if (rss) {
-        // Start as the game does, then take the practice window's way into a
-        // duel, which closes the title first.
+        // Start as the game does, then take a player's way into a duel.
         if (!Main(GameStartupWindows())) {
             std::fprintf(stderr, "# the game did not start\n");
             return 1;
@@ -94,11 +95,14 @@ int main(int argc, char** argv) {
         RunFor(2000);
         if (OpeningForm* o = Forms::Find<OpeningForm>()) o->Skip();
         RunFor(1000);
-        // The guide's greeting waits for a click, as a player gives it.
+        // The practice window over the title, then its second level: the
+        // guide's greeting waits for a click, as a player gives it.
+        ShowPractice();
+        RunFor(1000);
         QTimer::singleShot(1500, [] {
             if (MesForm* m = Forms::Find<MesForm>()) m->Form_Click();
         });
-        Bot(2);
+        Forms::Find<p_MainForm>()->Image1_Click(1);
     } else {
         SoundOn = music;
         MusicOn = music;
