@@ -194,7 +194,7 @@ void MesForm::Form_Load() {
     // then decodes only its own band of it.
     QPixmap background;
     if (ScreenPictureRatio() > 1 && MesSheetPicture->devicePixelRatio() < 2)
-        background = LoadPictureBand(DataFileName("Data", 5), top, height);
+        background = AtScreenDensity(LoadPictureBand(DataFileName("Data", 5), top, height));
     if (background.isNull() && !MesSheetPicture.isNull())
         background = CutPicture(MesSheetPicture, QRect(0, top, Sheet5::kWidth, height));
     Picture1->setScaledContents(true);

@@ -72,7 +72,7 @@ void NewMapForm::Form_Load() {
     state = MapState::FromShared();
     SetMenu(2);
     CenterInHost();
-    background_ = LoadPicture(DataFileName("Data", 3));
+    background_ = AtScreenDensity(LoadPicture(DataFileName("Data", 3)));
     const QPixmap sheet = LoadPicture(DataFileName("Data", 4));
     StartButton = new MapButton(this, sheet, Sheet4::Start, 358, kButtonTop);
     StopButton = new MapButton(this, sheet, Sheet4::Stop, 446, kButtonTop);

@@ -50,7 +50,7 @@ void NewNewMap::Form_Load() {
     state = MapState::FromShared();
     SetMenu(2);
     CenterInHost();
-    background_ = LoadPicture(DataFileName("Data", 10));
+    background_ = AtScreenDensity(LoadPicture(DataFileName("Data", 10)));
     const QPixmap sheet = LoadPicture(DataFileName("Data", 4));
     StartButton = new MapButton(this, sheet, Sheet4::Start, 358, kButtonTop);
     SaveButton = new MapButton(this, sheet, Sheet4::Save, 446, kButtonTop);

@@ -40,3 +40,14 @@ QPixmap CutPicture(const QPixmap& picture, const QRect& logical) {
 QSize PictureSize(const QPixmap& picture) {
     return picture.deviceIndependentSize().toSize();
 }
+
+QPixmap AtScreenDensity(const QPixmap& picture) {
+    const qreal ratio = ScreenPictureRatio();
+    if (picture.isNull() || ratio >= picture.devicePixelRatio()) return picture;
+    const QImage full = picture.toImage();
+    const QSize pixels = (QSizeF(PictureSize(picture)) * ratio).toSize();
+    QImage scaled = full.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(full.format());
+    QPixmap out = QPixmap::fromImage(std::move(scaled), Qt::NoFormatConversion);
+    out.setDevicePixelRatio(ratio);
+    return out;
+}

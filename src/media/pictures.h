@@ -13,6 +13,11 @@
 QPixmap CutPicture(const QPixmap& picture, const QRect& logical);
 // A picture's size in logical pixels, the size the layouts compare with.
 QSize PictureSize(const QPixmap& picture);
+// A picture drawn whole, brought to the density the screens are drawn at: on
+// screens drawn at 1.5, a 2x background is scaled down once, smoothly, rather
+// than at every paint, and holds little more than half the pixels. A picture
+// at or below that density is returned as it is.
+QPixmap AtScreenDensity(const QPixmap& picture);
 // A built-in picture by resource number: card value + 10 (11..62) or face + 63
 // (63..91). The 2x version is used on high-density screens.
 QPixmap LoadResPicture(int number, qreal devicePixelRatio = 0);

@@ -59,7 +59,7 @@ p_MainForm::p_MainForm() {
 }
 
 void p_MainForm::Form_Load() {
-    Picture = LoadPicture(DataFileName("Data", 6));
+    Picture = AtScreenDensity(LoadPicture(DataFileName("Data", 6)));
     const QSize size =
         Picture.isNull() ? QSize(kDefaultWidth, kDefaultHeight) : Picture.deviceIndependentSize().toSize();
     setFixedSize(size);

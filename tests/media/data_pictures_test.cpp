@@ -3,6 +3,7 @@
 // picture, and cells are cut from a sheet of either density by the layouts'
 // numbers.
 #include "app/data_files.h"
+#include "app/forms.h"
 #include "media/pictures.h"
 #include "media/sheet_layout.h"
 #include "support/game_test.h"
@@ -164,6 +165,23 @@ TEST_F(DataPictures, ABandDecodedAloneIsTheSameAsCutFromTheWhole) {
     twin.close();
     same(LoadPictureBand(name, Sheet5::kOkTop, Sheet5::kOkHeight, 2.0), LoadPicture(name, 1.0), bands[1],
          "a broken twin");
+}
+
+// A picture drawn whole keeps the screens' density when that is below its
+// own, at its logical size, and is never enlarged.
+TEST_F(DataPictures, APictureDrawnWholeTakesTheScreensDensityBelowItsOwn) {
+    const QPixmap twin = LoadPicture(DataFileName("Data", 6), 2.0);
+    ASSERT_EQ(twin.devicePixelRatio(), 2.0);
+    const QSize logical = PictureSize(twin);
+    const struct { qreal factor, density; } cases[] = {{1.0, 1.0}, {1.5, 1.5}, {2.0, 2.0}, {3.0, 2.0}};
+    for (const auto& c : cases) {
+        Forms::setScale(c.factor);
+        const QPixmap drawn = AtScreenDensity(twin);
+        EXPECT_EQ(drawn.devicePixelRatio(), c.density) << c.factor;
+        EXPECT_EQ(PictureSize(drawn), logical) << c.factor;
+        EXPECT_EQ(drawn.size(), (QSizeF(logical) * c.density).toSize()) << c.factor;
+    }
+    Forms::setScale(1.0);
 }
 
 }  // namespace
