@@ -72,7 +72,7 @@ void NewMapForm::Form_Load() {
     state = MapState::FromShared();
     SetMenu(2);
     CenterInHost();
-    background_ = AtScreenDensity(LoadPicture(DataFileName("Data", 3)));
+    LoadAtScreenDensity(background_, backgroundRatio_, DataFileName("Data", 3));
     const QPixmap sheet = LoadPicture(DataFileName("Data", 4));
     StartButton = new MapButton(this, sheet, Sheet4::Start, 358, kButtonTop);
     StopButton = new MapButton(this, sheet, Sheet4::Stop, 446, kButtonTop);
@@ -344,6 +344,7 @@ void NewMapForm::keyPressEvent(QKeyEvent* e) {
 }
 
 void NewMapForm::paintEvent(QPaintEvent*) {
+    LoadAtScreenDensity(background_, backgroundRatio_, DataFileName("Data", 3));
     QPainter p(this);
     if (background_.isNull())
         p.fillRect(rect(), QColor(24, 30, 52));

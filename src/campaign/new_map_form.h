@@ -74,5 +74,6 @@ private:
     bool AnyLeft() const;
 
     QPixmap background_;
-    bool hud_ = false;  // the score panel is drawn once the captions show
+    qreal backgroundRatio_ = 0;  // the density background_ was loaded for
+    bool hud_ = false;           // the score panel is drawn once the captions show
 };

@@ -50,7 +50,7 @@ void NewNewMap::Form_Load() {
     state = MapState::FromShared();
     SetMenu(2);
     CenterInHost();
-    background_ = AtScreenDensity(LoadPicture(DataFileName("Data", 10)));
+    LoadAtScreenDensity(background_, backgroundRatio_, DataFileName("Data", 10));
     const QPixmap sheet = LoadPicture(DataFileName("Data", 4));
     StartButton = new MapButton(this, sheet, Sheet4::Start, 358, kButtonTop);
     SaveButton = new MapButton(this, sheet, Sheet4::Save, 446, kButtonTop);
@@ -168,6 +168,7 @@ void NewNewMap::keyPressEvent(QKeyEvent* e) {
 }
 
 void NewNewMap::paintEvent(QPaintEvent*) {
+    LoadAtScreenDensity(background_, backgroundRatio_, DataFileName("Data", 10));
     QPainter p(this);
     if (background_.isNull())
         p.fillRect(rect(), QColor(30, 10, 16));

@@ -45,4 +45,5 @@ protected:
 
 private:
     QPixmap background_;
+    qreal backgroundRatio_ = 0;  // the density background_ was loaded for
 };

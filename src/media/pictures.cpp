@@ -51,3 +51,10 @@ QPixmap AtScreenDensity(const QPixmap& picture) {
     out.setDevicePixelRatio(ratio);
     return out;
 }
+
+void LoadAtScreenDensity(QPixmap& picture, qreal& loadedFor, const QString& name) {
+    const qreal ratio = ScreenPictureRatio();
+    if (loadedFor == ratio) return;
+    picture = AtScreenDensity(LoadPicture(name, ratio));
+    loadedFor = ratio;
+}

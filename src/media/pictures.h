@@ -18,6 +18,11 @@ QSize PictureSize(const QPixmap& picture);
 // than at every paint, and holds little more than half the pixels. A picture
 // at or below that density is returned as it is.
 QPixmap AtScreenDensity(const QPixmap& picture);
+// Loads the data picture `name`, drawn whole, at the screens' density into
+// `picture` unless `loadedFor` already is that density, and notes it there.
+// The screens' factor can be chosen anew while a window is open: called
+// before each paint, this keeps the picture sharp and at its size.
+void LoadAtScreenDensity(QPixmap& picture, qreal& loadedFor, const QString& name);
 // A built-in picture by resource number: card value + 10 (11..62) or face + 63
 // (63..91). The 2x version is used on high-density screens.
 QPixmap LoadResPicture(int number, qreal devicePixelRatio = 0);

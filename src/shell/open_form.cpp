@@ -111,10 +111,10 @@ void OpenForm::paintEvent(QPaintEvent*) {
     const QRectF all(rect());
     look::PaintNight(p, all);
     look::PaintGoldFrame(p, all);
-    if (logo_.isNull()) {
-        // Brought to the size it is drawn at once, rather than at every
-        // paint: it is then also a tenth smaller to keep.
-        const qreal dpr = ScreenPictureRatio();
+    // Brought to the size it is drawn at once, rather than at every paint:
+    // it is then also a tenth smaller to keep. Again when the screens'
+    // factor is chosen anew.
+    if (const qreal dpr = ScreenPictureRatio(); logo_.isNull() || logo_.devicePixelRatio() != dpr) {
         logo_ = LoadBuiltInPicture(QStringLiteral("backdrop_logo"))
                     .scaled((kLogoRect.size() * dpr).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         logo_.setDevicePixelRatio(dpr);

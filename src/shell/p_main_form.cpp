@@ -59,7 +59,7 @@ p_MainForm::p_MainForm() {
 }
 
 void p_MainForm::Form_Load() {
-    Picture = AtScreenDensity(LoadPicture(DataFileName("Data", 6)));
+    LoadAtScreenDensity(Picture, pictureRatio_, DataFileName("Data", 6));
     const QSize size =
         Picture.isNull() ? QSize(kDefaultWidth, kDefaultHeight) : Picture.deviceIndependentSize().toSize();
     setFixedSize(size);
@@ -90,6 +90,7 @@ void p_MainForm::Image1_Click(int index) {
 }
 
 void p_MainForm::paintEvent(QPaintEvent*) {
+    LoadAtScreenDensity(Picture, pictureRatio_, DataFileName("Data", 6));
     QPainter p(this);
     if (Picture.isNull())
         look::PaintNight(p, QRectF(rect()));

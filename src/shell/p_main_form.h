@@ -23,6 +23,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+
+private:
+    qreal pictureRatio_ = 0;  // the density Picture was loaded for
 };
 
 // The guide's strengths at a practice level.

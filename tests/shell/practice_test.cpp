@@ -1,3 +1,4 @@
+#include "app/forms.h"
 #include "campaign/roster.h"
 #include "look/look.h"
 #include "shell/open_form.h"
@@ -94,6 +95,21 @@ TEST_F(PracticeTest, PracticePicturesStartTheirLevels) {
         EXPECT_EQ(DuelParamA, c.a);
         EXPECT_EQ(DuelParamB, c.b);
         EXPECT_EQ(DuelParamC, c.c);
+    }
+}
+
+// The background is held at the density the screens are drawn at, and
+// follows a factor chosen while the window is open.
+TEST_F(PracticeTest, TheBackgroundFollowsTheScreensFactorAtItsSize) {
+    ShowPractice();
+    p_MainForm& p = *Forms::Find<p_MainForm>();
+    const QSize logical = p.Picture.deviceIndependentSize().toSize();
+    for (qreal factor : {1.5, 2.0, 3.0, 1.0}) {
+        Forms::setScale(factor);
+        p.update();
+        advance(1);
+        EXPECT_EQ(p.Picture.devicePixelRatio(), std::min(factor, 2.0)) << factor;
+        EXPECT_EQ(p.Picture.deviceIndependentSize().toSize(), logical) << factor;
     }
 }
 
