@@ -19,7 +19,8 @@ qreal ScreenPictureRatio();
 // missing or not a picture gives a null one. Above a ratio of 1 the picture's
 // 2x twin (HighDensityName) is loaded instead, with a device pixel ratio of 2,
 // so it keeps its logical size; without a usable twin the 1x picture is
-// loaded. `ratio` 0 means ScreenPictureRatio().
+// loaded. `ratio` 0 means ScreenPictureRatio(). An opaque PNG is held at
+// three bytes a pixel.
 QPixmap LoadPicture(const QString& name, qreal ratio = 0);
 
 // A data picture read from its file but not decoded: held like this a
