@@ -1,5 +1,7 @@
 #include "platform/audio_wave.h"
 
+#include "platform/byte_order.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -7,14 +9,6 @@
 namespace audio {
 
 namespace {
-
-uint16_t le16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-uint32_t le32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-           (static_cast<uint32_t>(p[3]) << 24);
-}
 
 constexpr uint16_t kFormatPcm = 1;
 constexpr uint16_t kFormatFloat = 3;

@@ -1,5 +1,7 @@
 #include "platform/sound_font_subset.h"
 
+#include "platform/byte_order.h"
+
 #include <fluidsynth.h>
 
 #include <algorithm>
@@ -14,13 +16,6 @@ namespace audio {
 
 namespace {
 
-uint16_t le16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-uint32_t le32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-           (static_cast<uint32_t>(p[3]) << 24);
-}
 void set16(uint8_t* p, size_t v) {
     p[0] = static_cast<uint8_t>(v);
     p[1] = static_cast<uint8_t>(v >> 8);

@@ -1,0 +1,15 @@
+#pragma once
+// Numbers as RIFF files (waves, SoundFonts) store them: little-endian.
+#include <cstdint>
+
+namespace audio {
+
+inline uint16_t le16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
+inline uint32_t le32(const uint8_t* p) {
+    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
+           (static_cast<uint32_t>(p[3]) << 24);
+}
+
+}  // namespace audio
