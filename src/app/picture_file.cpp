@@ -28,6 +28,20 @@ qreal ScreenPictureRatio() {
     return HostScreenRatio() * Forms::scale();
 }
 
+QPixmap CutPicture(const QPixmap& picture, const QRect& logical) {
+    if (picture.isNull()) return QPixmap();
+    const qreal ratio = picture.devicePixelRatio();
+    const QRect pixels(qRound(logical.x() * ratio), qRound(logical.y() * ratio), qRound(logical.width() * ratio),
+                       qRound(logical.height() * ratio));
+    QPixmap cut = picture.copy(pixels);
+    cut.setDevicePixelRatio(ratio);
+    return cut;
+}
+
+QSize PictureSize(const QPixmap& picture) {
+    return picture.deviceIndependentSize().toSize();
+}
+
 PictureFile ReadPictureFile(const QString& name, qreal ratio) {
     PictureFile file{name, {}, 1};
     if (name.isEmpty()) return file;
@@ -144,9 +158,5 @@ QPixmap LoadPictureBand(const QString& name, int top, int height, qreal ratio) {
     if (decodePngRows(file.bytes, qRound(top * file.ratio), qRound(height * file.ratio), &band))
         return asDecoded(std::move(band), file.ratio);
     const QPixmap whole = DecodePicture(file);
-    if (whole.isNull()) return whole;
-    const qreal r = whole.devicePixelRatio();
-    QPixmap cut = whole.copy(QRect(0, qRound(top * r), whole.width(), qRound(height * r)));
-    cut.setDevicePixelRatio(r);
-    return cut;
+    return CutPicture(whole, QRect(0, top, PictureSize(whole).width(), height));
 }

@@ -3,6 +3,8 @@
 // loads the three shared pictures with it before any window exists.
 #include <QByteArray>
 #include <QPixmap>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 // The pixel density of the main window's own screen (not the highest of all
@@ -13,6 +15,13 @@ qreal HostScreenRatio();
 // The pixel density the screens are drawn at: their screen's ratio times the
 // screens' size. Pictures loaded without a ratio use it.
 qreal ScreenPictureRatio();
+
+// A part of a picture given in its logical pixels (the layouts' numbers),
+// whatever its density: a cell cut from a 2x sheet is the same cell at 2x.
+// Beyond the picture's edge the cut is clipped, as QPixmap::copy does.
+QPixmap CutPicture(const QPixmap& picture, const QRect& logical);
+// A picture's size in logical pixels, the size the layouts compare with.
+QSize PictureSize(const QPixmap& picture);
 
 // Loads a data picture by bare file name from the program folder (made current
 // first), or by path. An empty name gives an empty picture; a file that is

@@ -27,20 +27,6 @@ QPixmap LoadResPicture(int number, qreal devicePixelRatio) {
     return LoadBuiltInPicture(QString::number(number), devicePixelRatio);
 }
 
-QPixmap CutPicture(const QPixmap& picture, const QRect& logical) {
-    if (picture.isNull()) return QPixmap();
-    const qreal ratio = picture.devicePixelRatio();
-    const QRect pixels(qRound(logical.x() * ratio), qRound(logical.y() * ratio), qRound(logical.width() * ratio),
-                       qRound(logical.height() * ratio));
-    QPixmap cut = picture.copy(pixels);
-    cut.setDevicePixelRatio(ratio);
-    return cut;
-}
-
-QSize PictureSize(const QPixmap& picture) {
-    return picture.deviceIndependentSize().toSize();
-}
-
 QPixmap AtScreenDensity(const QPixmap& picture) {
     const qreal ratio = ScreenPictureRatio();
     if (picture.isNull() || ratio >= picture.devicePixelRatio()) return picture;

@@ -7,12 +7,6 @@
 #include <QSize>
 #include <QString>
 
-// A part of a picture given in its logical pixels (the layouts' numbers),
-// whatever its density: a cell cut from a 2x sheet is the same cell at 2x.
-// Beyond the picture's edge the cut is clipped, as QPixmap::copy does.
-QPixmap CutPicture(const QPixmap& picture, const QRect& logical);
-// A picture's size in logical pixels, the size the layouts compare with.
-QSize PictureSize(const QPixmap& picture);
 // A picture drawn whole, brought to the density the screens are drawn at: on
 // screens drawn at 1.5, a 2x background is scaled down once, smoothly, rather
 // than at every paint, and holds little more than half the pixels. A picture
